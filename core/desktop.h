@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "core/text.h"
+#include "core/window.h"
+
+namespace quillpad {
+
+inline constexpr std::size_t kNarrowTrayRecordSize = 88;
+using NarrowTrayRecord = std::array<std::uint8_t, kNarrowTrayRecordSize>;
+
+enum class NotifyIconMessage : std::uint32_t { kAdd = 0, kDelete = 2 };
+
+// The desktop services the handlers use, and nothing more. Requests whose result the
+// program may ignore (pinning, the notification icon) report it and never throw; the
+// settings store and the window list throw PlatformError when they fail.
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+
+  // Pins the window above all others without moving, resizing or activating it.
+  virtual bool KeepOnTop(NativeHandle window) = 0;
+
+  // Whether the desktop has a notification area at all.
+  virtual bool TrayAvailable() = 0;
+  virtual bool NotifyIcon(NotifyIconMessage message, const NarrowTrayRecord& record) = 0;
+
+  virtual float TwipsPerPixelX() = 0;
+
+  // The running executable's file name without folder and extension: the store's
+  // application name.
+  virtual Text ExecutableBaseName() = 0;
+
+  // The user's decimal separator, for the stored window position.
+  virtual char16_t DecimalSeparator() = 0;
+
+  // The per-user settings store: a missing key reads as `fallback`. Writes are staged
+  // until Flush, which puts them on disk at once, whole, or throws.
+  virtual Text ReadSetting(const Text& application, const Text& section, const Text& key,
+                           const Text& fallback) = 0;
+  virtual void WriteSetting(const Text& application, const Text& section, const Text& key,
+                            const Text& value) = 0;
+  virtual void FlushSettings(const Text& application) = 0;
+
+  // The loaded windows, in the order they were loaded; the main window is index 0.
+  // Unloading a window runs its unload handler; unloading one that is already being
+  // unloaded does nothing.
+  virtual int LoadedWindowCount() = 0;
+  virtual void UnloadWindow(int index) = 0;
+
+  // Ends the process at once by throwing ProcessEnded.
+  [[noreturn]] virtual void EndProcess() = 0;
+};
+
+}  // namespace quillpad

@@ -1,0 +1,57 @@
+#include "core/profile_store.h"
+
+#include "core/coordinate_text.h"
+
+namespace quillpad {
+namespace {
+
+float PositionOf(Window& window, PositionEntry entry) {
+  return entry == PositionEntry::kTop ? window.Top() : window.Left();
+}
+
+void SetPosition(Window& window, PositionEntry entry, float twips) {
+  if (entry == PositionEntry::kTop) {
+    window.SetTop(twips);
+  } else {
+    window.SetLeft(twips);
+  }
+}
+
+ControlId BoxOf(const FieldBoxes& boxes, ProfileField field) {
+  return boxes[static_cast<std::size_t>(field)];
+}
+
+}  // namespace
+
+void LoadProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes) {
+  const Text section(kSettingsSection);
+  for (const StoreEntry& entry : kStoreEntries) {
+    const Text application = desktop.ExecutableBaseName();
+    const Text key(entry.key);
+    if (!entry.is_position) {
+      window.SetText(BoxOf(boxes, entry.field), desktop.ReadSetting(application, section, key, {}));
+      continue;
+    }
+    const char16_t separator = desktop.DecimalSeparator();
+    const Text current = CoordinateToText(PositionOf(window, entry.position), separator);
+    const Text stored = desktop.ReadSetting(application, section, key, current);
+    if (const auto twips = TextToCoordinate(stored, separator)) {
+      SetPosition(window, entry.position, *twips);
+    }
+  }
+}
+
+void SaveProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes) {
+  const Text section(kSettingsSection);
+  for (const StoreEntry& entry : kStoreEntries) {
+    const Text application = desktop.ExecutableBaseName();
+    const Text key(entry.key);
+    const Text value = entry.is_position ? CoordinateToText(PositionOf(window, entry.position),
+                                                            desktop.DecimalSeparator())
+                                         : window.GetText(BoxOf(boxes, entry.field));
+    desktop.WriteSetting(application, section, key, value);
+  }
+  desktop.FlushSettings(desktop.ExecutableBaseName());
+}
+
+}  // namespace quillpad

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <array>
+
+#include "core/desktop.h"
+#include "core/profile_entries.h"
+#include "core/window.h"
+
+namespace quillpad {
+
+// The text box that shows each profile field, indexed by ProfileField.
+using FieldBoxes = std::array<ControlId, kProfileFieldCount>;
+
+// Reads the 25 entries in store order into the window: each field into its box (missing:
+// empty), and the stored position, where it reads as one.
+void LoadProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes);
+
+// Writes all 25 entries in store order from the window, every time, and puts them on disk.
+void SaveProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes);
+
+}  // namespace quillpad

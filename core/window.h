@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/ids.h"
+#include "core/text.h"
+
+namespace quillpad {
+
+// Truth values read back from a window are 16-bit, with true = -1.
+using VbBoolean = std::int16_t;
+inline constexpr VbBoolean kVbTrue = -1;
+inline constexpr VbBoolean kVbFalse = 0;
+
+// A handle as the desktop's 32-bit records carry it.
+using NativeHandle = std::uint32_t;
+
+// One loaded window, as the handlers see it. Positions are in twips from the screen's
+// top-left corner. Any operation may throw PlatformError.
+class Window {
+ public:
+  virtual ~Window() = default;
+
+  // Modeless, without an owner window.
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  virtual void Minimize() = 0;
+
+  virtual NativeHandle Handle() = 0;
+  virtual NativeHandle IconHandle() = 0;
+
+  // The window's outer top-left corner; while minimised, that of its normal placement.
+  virtual float Top() = 0;
+  virtual float Left() = 0;
+  virtual void SetTop(float twips) = 0;
+  virtual void SetLeft(float twips) = 0;
+
+  virtual void SetVisible(ControlId control, bool visible) = 0;
+  virtual Text GetText(ControlId control) = 0;
+  virtual void SetText(ControlId control, const Text& text) = 0;
+
+  // Opens one of the window's menus as a pop-up at the mouse pointer.
+  virtual void PopupMenu(MenuId menu) = 0;
+};
+
+}  // namespace quillpad

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/colour.h"
+#include "core/ids.h"
+#include "core/text.h"
+
+namespace quillpad {
+
+// The fixed definitions from which a front end builds each window once. Every place and
+// size is in twips; control places are measured from the client area's top-left corner.
+
+struct TwipsRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct FontDefinition {
+  std::string_view family;
+  float points;
+  int weight;   // 400 regular, 700 bold
+  int charset;  // 204: Cyrillic
+};
+
+enum class ControlKind { kLabel, kTextBox, kMultiLineTextBox, kButton, kDropDownList };
+
+enum class Pointer { kDefault, kHand };
+
+struct ControlDefinition {
+  ControlId id;
+  std::string_view name;
+  ControlKind kind;
+  TextView caption;
+  TwipsRect place;
+  int tab_position;
+  bool shown;
+  OptionalColour back_colour;  // labels: none, they are transparent
+  OptionalColour text_colour;
+  const FontDefinition* font;  // null: the window's default font
+  Pointer pointer;
+  TextView tool_tip;
+};
+
+enum class TitleBarButtons { kMinimizeAndClose, kCloseOnly };
+
+struct WindowDefinition {
+  std::string_view name;
+  TextView caption;
+  int client_width;
+  int client_height;
+  int client_left;  // from the screen's left edge
+  int client_top;
+  Colour back_colour;
+  TitleBarButtons buttons;
+};
+
+struct MenuDefinition {
+  MenuId id;
+  std::string_view name;
+  TextView caption;
+  bool in_menu_bar;  // false: only ever opened as a pop-up
+};
+
+struct MenuItemDefinition {
+  MenuItemId id;
+  MenuId menu;
+  std::string_view name;
+  TextView caption;
+  char ctrl_shortcut;  // the letter pressed with Ctrl, or 0 for none
+};
+
+// The hand-shaped pointer over buttons and links: 32 x 32 with its hot spot at the tip of
+// the index finger.
+inline constexpr int kHandPointerHotSpotX = 12;
+inline constexpr int kHandPointerHotSpotY = 1;
+
+}  // namespace quillpad

@@ -1,0 +1,295 @@
+#include "frontends/qt/form_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "core/twips.h"
+#include "frontends/qt/multi_line_text_box.h"
+#include "frontends/qt/qt_text.h"
+#include "frontends/qt/system_colours.h"
+
+namespace quillpad::qt {
+namespace {
+
+int Pixels(int twips) {
+  return TwipsToPixels(static_cast<float>(twips), kTwipsPerDeviceIndependentPixel);
+}
+
+QFont MakeFont(const FontDefinition& definition) {
+  QFont font;
+  // Metric-compatible stand-ins come after the family asked for, so that captions wrap
+  // in their boxes as designed where that family is missing.
+  font.setFamilies({ToQString(definition.family), QStringLiteral("Liberation Sans"),
+                    QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+  font.setPixelSize(PointsToPixels(definition.points, kTwipsPerDeviceIndependentPixel));
+  font.setWeight(static_cast<QFont::Weight>(definition.weight));
+  return font;
+}
+
+const QCursor& HandCursor() {
+  static const QCursor cursor(QPixmap(QStringLiteral(":/quillpad/hand.png")), kHandPointerHotSpotX,
+                              kHandPointerHotSpotY);
+  return cursor;
+}
+
+QPalette::ColorRole BackgroundRole(ControlKind kind) {
+  return kind == ControlKind::kTextBox || kind == ControlKind::kMultiLineTextBox ? QPalette::Base
+                                                                                 : QPalette::Button;
+}
+
+QPalette::ColorRole TextRole(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::kLabel:
+      return QPalette::WindowText;
+    case ControlKind::kButton:
+      return QPalette::ButtonText;
+    default:
+      return QPalette::Text;
+  }
+}
+
+QKeySequence CtrlShortcut(char letter) {
+  return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_A + (letter - 'A')));
+}
+
+}  // namespace
+
+FormWindow::FormWindow(const WindowLayout& layout, const QIcon& icon, NativeHandle icon_handle)
+    : client_(new QWidget(this)), icon_handle_(icon_handle) {
+  setObjectName(ToQString(layout.window.name));
+  setWindowIcon(icon);
+  setCentralWidget(client_);
+  QPalette background = client_->palette();
+  background.setColor(QPalette::Window, ResolveColour(layout.window.back_colour));
+  client_->setPalette(background);
+  client_->setAutoFillBackground(true);
+  client_->setMouseTracking(true);
+  client_->installEventFilter(this);
+  BuildMenus(layout);
+  BuildControls(layout);
+  PlaceWindow(layout.window);
+}
+
+void FormWindow::BuildMenus(const WindowLayout& layout) {
+  for (const MenuDefinition& definition : layout.menus) {
+    QMenu* menu = definition.in_menu_bar ? menuBar()->addMenu(ToQString(definition.caption))
+                                         : new QMenu(ToQString(definition.caption), this);
+    menu->setObjectName(ToQString(definition.name));
+    menus_[definition.id] = menu;
+  }
+  for (const MenuItemDefinition& definition : layout.menu_items) {
+    QAction* action = menus_.at(definition.menu)->addAction(ToQString(definition.caption));
+    action->setObjectName(ToQString(definition.name));
+    if (definition.ctrl_shortcut != 0) action->setShortcut(CtrlShortcut(definition.ctrl_shortcut));
+    connect(action, &QAction::triggered, this, [this, id = definition.id] {
+      if (events_.menu_item) events_.menu_item(id);
+    });
+    menu_items_[definition.id] = action;
+  }
+}
+
+void FormWindow::BuildControls(const WindowLayout& layout) {
+  std::vector<const ControlDefinition*> focus_order;
+  for (const ControlDefinition& definition : layout.controls) {
+    controls_[definition.id] = CreateControl(definition, client_);
+    if (definition.kind != ControlKind::kLabel) focus_order.push_back(&definition);
+  }
+  std::sort(focus_order.begin(), focus_order.end(),
+            [](auto* a, auto* b) { return a->tab_position < b->tab_position; });
+  for (std::size_t i = 1; i < focus_order.size(); ++i) {
+    setTabOrder(controls_.at(focus_order[i - 1]->id), controls_.at(focus_order[i]->id));
+  }
+}
+
+QWidget* FormWindow::CreateControl(const ControlDefinition& definition, QWidget* parent) {
+  QWidget* control = nullptr;
+  switch (definition.kind) {
+    case ControlKind::kLabel: {
+      auto* label = new QLabel(ToQString(definition.caption), parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setWordWrap(true);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      control = label;
+      break;
+    }
+    case ControlKind::kTextBox: {
+      auto* line = new QLineEdit(parent);
+      line->setMaxLength(std::numeric_limits<int>::max());  // no limit on any field
+      line->installEventFilter(this);
+      control = line;
+      break;
+    }
+    case ControlKind::kMultiLineTextBox: {
+      auto* box = new MultiLineTextBox(parent);
+      box->installEventFilter(this);
+      control = box;
+      break;
+    }
+    case ControlKind::kButton: {
+      auto* button = new QPushButton(ToQString(definition.caption), parent);
+      button->setAutoDefault(false);
+      connect(button, &QPushButton::clicked, this, [this, id = definition.id] {
+        if (events_.click) events_.click(id);
+      });
+      control = button;
+      break;
+    }
+    case ControlKind::kDropDownList:
+      control = new QComboBox(parent);
+      break;
+  }
+  control->setObjectName(ToQString(definition.name));
+  control->setGeometry(Pixels(definition.place.left), Pixels(definition.place.top),
+                       Pixels(definition.place.width), Pixels(definition.place.height));
+  QPalette palette = control->palette();
+  if (definition.back_colour) {
+    palette.setColor(BackgroundRole(definition.kind), ResolveColour(*definition.back_colour));
+  }
+  if (definition.text_colour) {
+    palette.setColor(TextRole(definition.kind), ResolveColour(*definition.text_colour));
+  }
+  control->setPalette(palette);
+  if (definition.font) control->setFont(MakeFont(*definition.font));
+  if (definition.pointer == Pointer::kHand) control->setCursor(HandCursor());
+  if (!definition.tool_tip.empty()) control->setToolTip(ToQString(definition.tool_tip));
+  control->setVisible(definition.shown);
+  return control;
+}
+
+void FormWindow::PlaceWindow(const WindowDefinition& window) {
+  setWindowTitle(ToQString(window.caption));
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (window.buttons == TitleBarButtons::kMinimizeAndClose) flags |= Qt::WindowMinimizeButtonHint;
+  setWindowFlags(flags);
+  // The definition places the client area; a menu bar stands above it.
+  const int menu_height = menus_.empty() ? 0 : menuBar()->sizeHint().height();
+  const QSize client(Pixels(window.client_width), Pixels(window.client_height));
+  client_->setFixedSize(client);
+  setFixedSize(client.width(), client.height() + menu_height);
+  move(Pixels(window.client_left), Pixels(window.client_top) - menu_height);
+}
+
+void FormWindow::SetPinnedOnTop() {
+  const bool shown = isVisible();
+  setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  if (shown) {
+    // Changing the flags of a shown window hides it: show it again without activating it.
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+  }
+}
+
+void FormWindow::Show() {
+  show();
+}
+
+void FormWindow::Hide() {
+  hide();
+}
+
+void FormWindow::Minimize() {
+  showMinimized();
+}
+
+NativeHandle FormWindow::Handle() {
+  return static_cast<NativeHandle>(winId());
+}
+
+NativeHandle FormWindow::IconHandle() {
+  return icon_handle_;
+}
+
+float FormWindow::Top() {
+  return static_cast<float>(pos().y()) * kTwipsPerDeviceIndependentPixel;
+}
+
+float FormWindow::Left() {
+  return static_cast<float>(pos().x()) * kTwipsPerDeviceIndependentPixel;
+}
+
+void FormWindow::SetTop(float twips) {
+  move(pos().x(), TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel));
+}
+
+void FormWindow::SetLeft(float twips) {
+  move(TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel), pos().y());
+}
+
+void FormWindow::SetVisible(ControlId control, bool visible) {
+  Control(control)->setVisible(visible);
+}
+
+Text FormWindow::GetText(ControlId control) {
+  QWidget* widget = Control(control);
+  if (auto* line = qobject_cast<QLineEdit*>(widget)) return FromQString(line->text());
+  if (auto* box = dynamic_cast<MultiLineTextBox*>(widget)) return FromQString(box->Text());
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) return FromQString(combo->currentText());
+  if (auto* label = qobject_cast<QLabel*>(widget)) return FromQString(label->text());
+  if (auto* button = qobject_cast<QPushButton*>(widget)) return FromQString(button->text());
+  return {};
+}
+
+void FormWindow::SetText(ControlId control, const Text& text) {
+  QWidget* widget = Control(control);
+  const QString value = ToQString(text);
+  if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+    line->setText(value);
+    line->setCursorPosition(0);
+  } else if (auto* box = dynamic_cast<MultiLineTextBox*>(widget)) {
+    box->SetText(value);
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(value);
+  } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    button->setText(value);
+  }
+}
+
+void FormWindow::PopupMenu(MenuId menu) {
+  Menu(menu)->popup(QCursor::pos());
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  // Closing is an unload request: the handlers decide, and the process ends from there.
+  event->ignore();
+  if (events_.close_requested) events_.close_requested();
+}
+
+bool FormWindow::IsMenuShortcut(const QKeyEvent& key) const {
+  const QKeySequence pressed(key.keyCombination());
+  return std::any_of(menu_items_.begin(), menu_items_.end(), [&](const auto& item) {
+    return !item.second->shortcut().isEmpty() && item.second->shortcut() == pressed;
+  });
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::MouseMove) {
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    // Only moves over the window's own background: controls keep theirs.
+    if (client_->childAt(at) == nullptr && events_.mouse_move) {
+      events_.mouse_move(static_cast<float>(at.x()) * kTwipsPerDeviceIndependentPixel,
+                         static_cast<float>(at.y()) * kTwipsPerDeviceIndependentPixel);
+    }
+    return false;
+  }
+  // Text boxes bind some Ctrl letters to line editing; the menu's keys must win there.
+  if (event->type() == QEvent::ShortcutOverride &&
+      IsMenuShortcut(*static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace quillpad::qt

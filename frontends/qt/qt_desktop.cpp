@@ -1,0 +1,90 @@
+#include "frontends/qt/qt_desktop.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <algorithm>
+
+#include "core/errors.h"
+#include "core/twips.h"
+#include "frontends/qt/qt_text.h"
+
+namespace quillpad::qt {
+
+void QtDesktop::AddLoadedWindow(FormWindow& window, std::function<void()> unload) {
+  windows_.push_back({&window, std::move(unload)});
+}
+
+bool QtDesktop::KeepOnTop(NativeHandle handle) {
+  const auto found = std::find_if(windows_.begin(), windows_.end(), [&](const LoadedWindow& w) {
+    return w.window->Handle() == handle;
+  });
+  if (found == windows_.end()) return false;
+  found->window->SetPinnedOnTop();
+  return true;
+}
+
+bool QtDesktop::TrayAvailable() {
+  return NotificationIcons::Available();
+}
+
+bool QtDesktop::NotifyIcon(NotifyIconMessage message, const NarrowTrayRecord& record) {
+  return icons_.Send(message, record);
+}
+
+float QtDesktop::TwipsPerPixelX() {
+  return kTwipsPerDeviceIndependentPixel;
+}
+
+Text QtDesktop::ExecutableBaseName() {
+  return FromQString(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+}
+
+char16_t QtDesktop::DecimalSeparator() {
+  const QString separator = QLocale().decimalPoint();
+  return separator.isEmpty() ? u'.' : separator.front().unicode();
+}
+
+Text QtDesktop::ReadSetting(const Text& application, const Text& section, const Text& key,
+                            const Text& fallback) {
+  return FromQString(settings_.Read(ToQString(application), ToQString(section), ToQString(key),
+                                    ToQString(fallback)));
+}
+
+void QtDesktop::WriteSetting(const Text& application, const Text& section, const Text& key,
+                             const Text& value) {
+  settings_.Write(ToQString(application), ToQString(section), ToQString(key), ToQString(value));
+}
+
+void QtDesktop::FlushSettings(const Text& application) {
+  settings_.Flush(ToQString(application));
+}
+
+int QtDesktop::LoadedWindowCount() {
+  return static_cast<int>(windows_.size());
+}
+
+void QtDesktop::UnloadWindow(int index) {
+  LoadedWindow& loaded = windows_.at(static_cast<std::size_t>(index));
+  if (loaded.unloading) return;
+  loaded.unloading = true;
+  try {
+    loaded.unload();
+  } catch (...) {
+    // A failed unload leaves the window loaded, as it was.
+    loaded.unloading = false;
+    throw;
+  }
+  FormWindow* window = loaded.window;
+  windows_.erase(windows_.begin() + index);
+  window->hide();
+  window->deleteLater();
+}
+
+void QtDesktop::EndProcess() {
+  ended_ = true;
+  QCoreApplication::exit(0);
+  throw ProcessEnded{};
+}
+
+}  // namespace quillpad::qt

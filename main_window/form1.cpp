@@ -1,0 +1,79 @@
+#include "main_window/form1.h"
+
+#include <array>
+
+#include "core/life_cycle.h"
+#include "core/profile_store.h"
+
+namespace quillpad {
+namespace {
+
+// What startup hides of the program's details, in this order, so that the window first
+// shows the author's; the program's text boxes are created hidden.
+constexpr std::array kHiddenAtStartup = {
+    Form1Control::Combo1,  Form1Control::Command18, Form1Control::Command19, Form1Control::Text15,
+    Form1Control::Text17,  Form1Control::Label16,   Form1Control::Label17,   Form1Control::Label18,
+    Form1Control::Label19, Form1Control::Label20,   Form1Control::Label21,   Form1Control::Label22,
+    Form1Control::Label23, Form1Control::Label24,   Form1Control::Command20,
+};
+
+}  // namespace
+
+Form1::Form1(Window& window, Desktop& desktop)
+    : window_(window),
+      desktop_(desktop),
+      tray_icon_(window, desktop, IdOf<MenuId>(Form1Menu::pop)) {}
+
+void Form1::Form_Load() {
+  desktop_.KeepOnTop(window_.Handle());
+  window_.Hide();
+  const bool in_tray = tray_icon_.Add();
+  LoadProfile(window_, desktop_, kForm1FieldBoxes);
+  for (Form1Control control : kHiddenAtStartup) window_.SetVisible(Id(control), false);
+  if (!in_tray) window_.Show();
+}
+
+void Form1::Form_Unload() {
+  SaveAndExit(window_, desktop_, kForm1FieldBoxes);
+}
+
+void Form1::Form_MouseMove(std::int16_t, std::int16_t, float x, float) {
+  tray_icon_.OnMouseMove(x);
+}
+
+void Form1::MenuItem_Click(MenuItemId item) {
+  switch (EnumOf<Form1MenuItem>(item)) {
+    case Form1MenuItem::cr:
+      cr_Click();
+      break;
+    case Form1MenuItem::vrr:
+      vrr_Click();
+      break;
+    case Form1MenuItem::ex:
+      ex_Click();
+      break;
+    case Form1MenuItem::or_:
+      break;
+  }
+}
+
+void Form1::cr_Click() {
+  tray_icon_.HideOwner();
+}
+
+void Form1::vrr_Click() {
+  UnloadAllWindows(desktop_);
+}
+
+void Form1::ex_Click() {
+  tray_icon_.Delete();
+  vrr_Click();
+}
+
+void Form1::TrayIcon_Activated(TrayActivation activation, std::int64_t time_ms,
+                               std::int64_t double_click_interval_ms) {
+  const auto code = activation_pairing_.Decode(activation, time_ms, double_click_interval_ms);
+  if (code) Form_MouseMove(0, 0, static_cast<float>(*code) * desktop_.TwipsPerPixelX(), 0.0f);
+}
+
+}  // namespace quillpad

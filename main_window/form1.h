@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/desktop.h"
+#include "core/window.h"
+#include "main_window/form1_definition.h"
+#include "tray/activation_pairing.h"
+#include "tray/tray_icon.h"
+
+namespace quillpad {
+
+// The main window's behaviour: one handler per user event, named after the control and
+// the event. The front end builds the window from kForm1Controls and calls these.
+class Form1 {
+ public:
+  Form1(Window& window, Desktop& desktop);
+
+  // Startup: pinned, hidden, in the notification area, the profile loaded, the author's
+  // details on show. Where the icon cannot be added the window is shown instead.
+  void Form_Load();
+
+  // Every way out ends here: save, unload every window, end the process.
+  void Form_Unload();
+
+  // A mouse move over the window, which is also how the notification icon reports.
+  void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+
+  void MenuItem_Click(MenuItemId item);
+  void cr_Click();
+  void vrr_Click();
+  void ex_Click();
+
+  // The toolkit's own report of the notification icon's use, turned into the mouse move
+  // that the shell would have sent.
+  void TrayIcon_Activated(TrayActivation activation, std::int64_t time_ms,
+                          std::int64_t double_click_interval_ms);
+
+  const TrayIcon& tray_icon() const { return tray_icon_; }
+
+ private:
+  Window& window_;
+  Desktop& desktop_;
+  TrayIcon tray_icon_;
+  ActivationPairing activation_pairing_;
+};
+
+}  // namespace quillpad

@@ -1,0 +1,462 @@
+"""A throw-away X desktop (Xvfb + trayer) that runs Quillpad for one test.
+
+Each Desktop owns its own display, tray, HOME and XDG_CONFIG_HOME, and tears
+all of them down on close(), whatever state the test left them in.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+import unittest
+
+from Xlib import X, Xatom, error as xerror
+from Xlib import display as xdisplay
+from Xlib.protocol import event as xevent
+
+from quillpad_ini import read_ini, write_ini
+
+APP_NAME = "Quillpad"
+MAIN_WINDOW_TITLE = "Quillpad v2"
+SCREEN = "1280x1024x24"
+TRAYER_ARGS = ["--edge", "top", "--align", "right", "--widthtype", "pixel",
+               "--width", "200", "--height", "24"]
+
+# Client area of the main window, in pixels.
+CLIENT_WIDTH = 326
+CLIENT_HEIGHT = 447
+FIRST_RUN_CLIENT_ORIGIN = (491, 68)
+TWIPS_PER_PIXEL = 15
+
+# Text boxes of the first page: client x range and row top, in client pixels.
+BOX_LEFT = 152
+BOX_RIGHT = 305
+BOX_TOPS = {
+    "name": 8, "lastname": 24, "midname": 40, "company": 80, "title": 128,
+    "street1": 160, "streer2": 176, "city": 192, "state": 232, "county": 280,
+    "zip": 312, "email": 352, "phone": 368, "fax": 384, "comments": 408,
+}
+MULTI_LINE_BOXES = {"comments"}
+
+SETTINGS_SECTION = "Setting"
+SETTINGS_KEYS = (
+    "name midname lastname company title street1 streer2 city state county zip "
+    "email phone fax comments top left prgvers prgfullo prgname prgemail "
+    "prgdownl1 prgdownl2 prgwww prgo").split()
+
+DEFAULT_TIMEOUT = 10.0
+# Longer than the desktop's double-click interval (400 ms), so a lone click has settled.
+DOUBLE_CLICK_SETTLE = 0.8
+
+
+def binary_path():
+    """The program under test, as handed over by ctest."""
+    path = os.environ.get("QUILLPAD_BINARY")
+    if not path:
+        raise RuntimeError("set QUILLPAD_BINARY to the Quillpad executable")
+    return os.path.abspath(path)
+
+
+def wait_until(predicate, timeout=DEFAULT_TIMEOUT, interval=0.05, what="condition"):
+    """Poll predicate until it returns a truthy value, which is returned."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+def holds_throughout(predicate, duration, interval=0.05):
+    """True when predicate stays truthy for the whole duration (for 'nothing happens')."""
+    deadline = time.monotonic() + duration
+    while time.monotonic() < deadline:
+        if not predicate():
+            return False
+        time.sleep(interval)
+    return bool(predicate())
+
+
+def kill_group(process, grace=3.0):
+    """End a process started with its own session, and everything it started."""
+    if process is None or process.poll() is not None and not _group_alive(process.pid):
+        return
+    for sig, wait in ((signal.SIGTERM, grace), (signal.SIGKILL, grace)):
+        try:
+            os.killpg(process.pid, sig)
+        except ProcessLookupError:
+            break
+        try:
+            process.wait(timeout=wait)
+            break
+        except subprocess.TimeoutExpired:
+            continue
+    # A group member may outlive its leader (dbus-daemon); make sure it goes too.
+    if _group_alive(process.pid):
+        try:
+            os.killpg(process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+
+
+def _group_alive(pgid):
+    try:
+        os.killpg(pgid, 0)
+        return True
+    except ProcessLookupError:
+        return False
+
+
+class Geometry:
+    """Position (screen pixels) and size of an X window."""
+
+    def __init__(self, x, y, width, height):
+        self.x, self.y, self.width, self.height = x, y, width, height
+
+    @property
+    def centre(self):
+        return self.x + self.width // 2, self.y + self.height // 2
+
+    def __repr__(self):
+        return f"Geometry({self.x}, {self.y}, {self.width}, {self.height})"
+
+
+class Desktop:
+    """Xvfb, optionally trayer, fresh home folders and the program under test."""
+
+    def __init__(self, tray=True):
+        self.tray = tray
+        self.root_dir = tempfile.mkdtemp(prefix="quillpad-e2e-")
+        self.home = self._make_dir("home")
+        self.config_home = self._make_dir("config")
+        self.runtime_dir = self._make_dir("runtime", mode=0o700)
+        self.stub_dir = self._make_dir("bin")
+        self.xdg_open_log = os.path.join(self.root_dir, "xdg-open.log")
+        self.app_name = APP_NAME
+        self.xvfb = self.trayer = self.app = None
+        self.display_name = None
+        self.x = None
+        self._write_xdg_open_stub()
+
+    # ---- life cycle -------------------------------------------------------
+
+    def start(self):
+        """Bring up the display and, unless told otherwise, the tray."""
+        self._start_xvfb()
+        self.x = xdisplay.Display(self.display_name)
+        if self.tray:
+            self._start_trayer()
+        return self
+
+    def close(self):
+        """Tear everything down; safe to call in any state and more than once."""
+        kill_group(self.app)
+        kill_group(self.trayer)
+        if self.x is not None:
+            self.x.close()
+            self.x = None
+        kill_group(self.xvfb)
+        for process in (self.app, self.trayer, self.xvfb):
+            if process is not None and process.stdout is not None:
+                process.stdout.close()
+        shutil.rmtree(self.root_dir, ignore_errors=True)
+
+    def launch(self, binary=None):
+        """Start the program (under its own D-Bus session) and wait until it is up."""
+        binary = binary or binary_path()
+        self.app_name = os.path.basename(binary)
+        self.app_log = os.path.join(self.root_dir, f"{self.app_name}.log")
+        with open(self.app_log, "ab") as log:
+            self.app = subprocess.Popen(
+                ["dbus-run-session", "--", binary], env=self.environment(),
+                stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                start_new_session=True)
+        wait_until(self._program_is_up, what="the program to dock or show its window")
+
+    def environment(self):
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("DBUS_", "WAYLAND_", "QT_", "XDG_"))}
+        env.update(
+            DISPLAY=self.display_name, HOME=self.home, XDG_CONFIG_HOME=self.config_home,
+            XDG_RUNTIME_DIR=self.runtime_dir, QT_QPA_PLATFORM="xcb", LANG="C.UTF-8",
+            PATH=self.stub_dir + os.pathsep + os.environ.get("PATH", "/usr/bin:/bin"))
+        return env
+
+    def _make_dir(self, name, mode=0o755):
+        path = os.path.join(self.root_dir, name)
+        os.mkdir(path, mode)
+        return path
+
+    def _write_xdg_open_stub(self):
+        # Records what the program asks the desktop to open instead of opening it.
+        stub = os.path.join(self.stub_dir, "xdg-open")
+        with open(stub, "w") as f:
+            f.write(f"#!/bin/sh\nprintf '%s\\n' \"$*\" >> '{self.xdg_open_log}'\n")
+        os.chmod(stub, 0o755)
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", SCREEN,
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, start_new_session=True)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()  # Xvfb writes it once it accepts clients.
+        if not number:
+            raise RuntimeError("Xvfb did not report a display")
+        self.display_name = ":" + number
+
+    def _start_trayer(self):
+        self.trayer = subprocess.Popen(
+            ["trayer", *TRAYER_ARGS], env=self.environment(), stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        wait_until(self._tray_is_ready, what="trayer to own the tray selection")
+
+    def _tray_is_ready(self):
+        owner = self.x.get_selection_owner(self.atom("_NET_SYSTEM_TRAY_S0"))
+        return owner != X.NONE and self.panel() is not None
+
+    def _program_is_up(self):
+        if self.app.poll() is not None:
+            raise AssertionError(f"the program ended at start:\n{self.app_output()}")
+        return self.tray_icons() or self.main_window_mapped()
+
+    def app_output(self):
+        with open(self.app_log, errors="replace") as f:
+            return f.read()
+
+    # ---- the process ------------------------------------------------------
+
+    def app_exited(self):
+        return self.app.poll() is not None
+
+    def wait_for_exit(self, timeout=DEFAULT_TIMEOUT):
+        wait_until(self.app_exited, timeout, what="the program to end")
+        return self.app.returncode
+
+    # ---- X windows --------------------------------------------------------
+
+    def atom(self, name):
+        return self.x.intern_atom(name)
+
+    def top_level_windows(self):
+        return self.x.screen().root.query_tree().children
+
+    def window_name(self, window):
+        try:
+            utf8 = window.get_full_property(self.atom("_NET_WM_NAME"), self.atom("UTF8_STRING"))
+            if utf8 is not None:
+                return utf8.value.decode("utf-8", "replace")
+            name = window.get_wm_name()
+            return name.decode("latin-1") if isinstance(name, bytes) else name
+        except xerror.XError:
+            return None
+
+    def window_class(self, window):
+        try:
+            return window.get_wm_class()
+        except xerror.XError:
+            return None
+
+    def is_mapped(self, window):
+        try:
+            return window.get_attributes().map_state == X.IsViewable
+        except xerror.XError:
+            return False
+
+    def geometry(self, window):
+        """Outer position in screen pixels and size of the X window."""
+        size = window.get_geometry()
+        origin = window.translate_coords(self.x.screen().root, 0, 0)
+        return Geometry(-origin.x, -origin.y, size.width, size.height)
+
+    def windows_named(self, name, windows=None):
+        windows = self.top_level_windows() if windows is None else windows
+        return [w for w in windows if self.window_name(w) == name]
+
+    def mapped_windows_named(self, name):
+        return [w for w in self.windows_named(name) if self.is_mapped(w)]
+
+    def main_window(self):
+        """The main window; Qt may recreate it, so look it up afresh each time."""
+        windows = self.windows_named(self._main_title())
+        mapped = [w for w in windows if self.is_mapped(w)]
+        return (mapped or windows or [None])[0]
+
+    def main_window_mapped(self):
+        return bool(self.mapped_windows_named(self._main_title()))
+
+    def wait_main_window_mapped(self, timeout=DEFAULT_TIMEOUT):
+        wait_until(self.main_window_mapped, timeout, what="the main window to show")
+        return self.main_window()
+
+    def _main_title(self):
+        return MAIN_WINDOW_TITLE.replace(APP_NAME, self.app_name, 1)
+
+    def net_wm_state(self, window):
+        prop = window.get_full_property(self.atom("_NET_WM_STATE"), Xatom.ATOM)
+        return {self.x.get_atom_name(a) for a in (prop.value if prop else [])}
+
+    def client_origin(self, window):
+        """Screen pixel of the client area's top-left: the menu bar sits above it."""
+        outer = self.geometry(window)
+        return outer.x, outer.y + outer.height - CLIENT_HEIGHT
+
+    def send_close_request(self, window):
+        """What a window manager sends when the title bar's close button is pressed."""
+        message = xevent.ClientMessage(
+            window=window, client_type=self.atom("WM_PROTOCOLS"),
+            data=(32, [self.atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+        window.send_event(message, event_mask=0)
+        self.x.flush()
+
+    def screenshot(self, window, path):
+        subprocess.run(["import", "-window", str(window.id), path],
+                       env=self.environment(), check=True, timeout=DEFAULT_TIMEOUT)
+
+    # ---- the tray ---------------------------------------------------------
+
+    def panel(self):
+        found = self.windows_named("panel")
+        return found[0] if found else None
+
+    def tray_icons(self):
+        """Mapped windows docked in trayer's panel that carry the program's name."""
+        panel = self.panel()
+        return [w for w in self._descendants(panel) if self.window_name(w) == self.app_name
+                and self.is_mapped(w)] if panel else []
+
+    def tray_icon(self):
+        icons = wait_until(self.tray_icons, what="the tray icon")
+        return icons[0]
+
+    def wait_tray_icon_gone(self, timeout=DEFAULT_TIMEOUT):
+        wait_until(lambda: not self.tray_icons(), timeout, what="the tray icon to go")
+
+    def _descendants(self, window):
+        try:
+            children = window.query_tree().children
+        except xerror.XError:
+            return []
+        found = list(children)
+        for child in children:
+            found.extend(self._descendants(child))
+        return found
+
+    def popup_menu(self):
+        """A mapped top-level window of the program other than its main window."""
+        for window in self.top_level_windows():
+            wm_class = self.window_class(window)
+            if (wm_class and self.app_name in wm_class and self.is_mapped(window)
+                    and self.window_name(window) != self._main_title()):
+                return window
+        return None
+
+    # ---- input ------------------------------------------------------------
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.environment(), check=True,
+                       timeout=DEFAULT_TIMEOUT)
+
+    def move_to(self, x, y):
+        self.xdotool("mousemove", "--sync", x, y)
+
+    def move_onto(self, window):
+        self.move_to(*self.geometry(window).centre)
+
+    def click_at(self, x, y, button=1):
+        self.move_to(x, y)
+        self.xdotool("click", button)
+
+    def double_click_tray_icon(self):
+        self.move_onto(self.tray_icon())
+        self.xdotool("click", "--repeat", 2, "--delay", 80, 1)
+
+    def right_click_tray_icon(self):
+        self.move_onto(self.tray_icon())
+        self.xdotool("click", 3)
+
+    def show_from_tray(self):
+        self.double_click_tray_icon()
+        return self.wait_main_window_mapped()
+
+    def choose_tray_exit(self):
+        """Right-click the icon and pick the pop-up menu's only item, "Выход"."""
+        self.right_click_tray_icon()
+        menu = wait_until(self.popup_menu, what="the tray pop-up menu")
+        self.click_at(*self.geometry(menu).centre)
+
+    def key(self, *keys):
+        self.xdotool("key", "--clearmodifiers", *keys)
+
+    def box_point(self, box):
+        """A screen point inside a text box of the first page, near its left end."""
+        client_x, client_y = self.client_origin(self.main_window())
+        return client_x + BOX_LEFT + 10, client_y + BOX_TOPS[box] + 8
+
+    def click_box(self, box):
+        self.click_at(*self.box_point(box))
+
+    def type_into(self, box, text):
+        """Append text to a box: clicking gives it the keyboard focus without a WM."""
+        self.click_box(box)
+        self.key("ctrl+End" if box in MULTI_LINE_BOXES else "End")
+        for number, line in enumerate(text.split("\n")):
+            if number:
+                self.key("Return")
+            if line:
+                self.xdotool("type", "--delay", 15, "--", line)
+
+    def focus_main_window(self):
+        """Give the main window the keyboard focus back (no WM does it for us)."""
+        self.click_box("name")
+        wait_until(lambda: self._focused_window_id() == self.main_window().id,
+                   what="the main window to have the keyboard focus")
+
+    def _focused_window_id(self):
+        focus = self.x.get_input_focus().focus
+        return getattr(focus, "id", None)
+
+    # ---- settings on disk -------------------------------------------------
+
+    def ini_path(self, app_name=None):
+        name = app_name or self.app_name
+        return os.path.join(self.config_home, name, f"{name}.ini")
+
+    def read_settings(self, app_name=None):
+        """The program's [Setting] values as text, parsed the way QSettings reads them."""
+        return read_ini(self.ini_path(app_name)).get(SETTINGS_SECTION, {})
+
+    def seed_settings(self, values, app_name=None):
+        path = self.ini_path(app_name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        write_ini(path, {SETTINGS_SECTION: values})
+
+    def ini_bytes(self, app_name=None):
+        with open(self.ini_path(app_name), "rb") as f:
+            return f.read()
+
+
+class DesktopTestCase(unittest.TestCase):
+    """Gives each test a started Desktop (self.desktop) that is closed afterwards."""
+
+    tray = True
+
+    def setUp(self):
+        self.desktop = Desktop(tray=self.tray)
+        self.addCleanup(self.desktop.close)
+        self.desktop.start()
+
+    def relaunch(self, binary=None):
+        """Start the program again in the same desktop, after it has ended."""
+        self.desktop.launch(binary)
+
+    def assert_window_at(self, window, x, y):
+        geometry = self.desktop.geometry(window)
+        self.assertEqual((geometry.x, geometry.y), (x, y), geometry)

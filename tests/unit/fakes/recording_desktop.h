@@ -1,0 +1,100 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/desktop.h"
+#include "core/errors.h"
+
+namespace quillpad::testing {
+
+inline std::string Narrow(const Text& text) {
+  return std::string(text.begin(), text.end());
+}
+
+// The desktop as the handlers see it, with the settings store in memory and every request
+// recorded in the shared log.
+class RecordingDesktop : public Desktop {
+ public:
+  using SettingKey = std::tuple<Text, Text, Text>;
+
+  explicit RecordingDesktop(std::vector<std::string>& log) : log_(log) {}
+
+  bool KeepOnTop(NativeHandle window) override {
+    Record("KeepOnTop " + std::to_string(window));
+    return true;
+  }
+  bool TrayAvailable() override { return tray_available; }
+  bool NotifyIcon(NotifyIconMessage message, const NarrowTrayRecord& record) override {
+    Record(message == NotifyIconMessage::kAdd ? "NotifyIcon add" : "NotifyIcon delete");
+    records.push_back(record);
+    return message == NotifyIconMessage::kDelete || accept_icon;
+  }
+  float TwipsPerPixelX() override { return twips_per_pixel; }
+  Text ExecutableBaseName() override {
+    Record("ExecutableBaseName");
+    return application;
+  }
+  char16_t DecimalSeparator() override { return decimal_separator; }
+  Text ReadSetting(const Text& app, const Text& section, const Text& key,
+                   const Text& fallback) override {
+    Record("ReadSetting " + Narrow(app) + "/" + Narrow(section) + "/" + Narrow(key));
+    const auto found = settings.find({app, section, key});
+    return found == settings.end() ? fallback : found->second;
+  }
+  void WriteSetting(const Text& app, const Text& section, const Text& key,
+                    const Text& value) override {
+    Record("WriteSetting " + Narrow(app) + "/" + Narrow(section) + "/" + Narrow(key));
+    staged[{app, section, key}] = value;
+  }
+  void FlushSettings(const Text& app) override {
+    Record("FlushSettings " + Narrow(app));
+    if (fail_flush) throw PlatformError("disk full");
+    for (auto& [key, value] : staged) settings[key] = value;
+    staged.clear();
+  }
+  int LoadedWindowCount() override { return static_cast<int>(windows.size()); }
+  void UnloadWindow(int index) override {
+    Record("UnloadWindow " + std::to_string(index));
+    LoadedWindow& loaded = windows.at(static_cast<std::size_t>(index));
+    if (loaded.unloading) return;
+    loaded.unloading = true;
+    try {
+      loaded.unload();
+    } catch (...) {
+      loaded.unloading = false;
+      throw;
+    }
+    windows.erase(windows.begin() + index);
+  }
+  [[noreturn]] void EndProcess() override {
+    Record("EndProcess");
+    throw ProcessEnded{};
+  }
+
+  struct LoadedWindow {
+    std::function<void()> unload;
+    bool unloading = false;
+  };
+
+  bool tray_available = true;
+  bool accept_icon = true;
+  bool fail_flush = false;
+  float twips_per_pixel = 15.0f;
+  char16_t decimal_separator = u'.';
+  Text application = u"Quillpad";
+  std::map<SettingKey, Text> settings;
+  std::map<SettingKey, Text> staged;
+  std::vector<NarrowTrayRecord> records;
+  std::vector<LoadedWindow> windows;
+
+ private:
+  void Record(std::string entry) { log_.push_back("desktop." + std::move(entry)); }
+
+  std::vector<std::string>& log_;
+};
+
+}  // namespace quillpad::testing

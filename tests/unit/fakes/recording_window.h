@@ -1,0 +1,56 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/errors.h"
+#include "core/window.h"
+
+namespace quillpad::testing {
+
+// A window that records every request in a shared log, so tests can check the order in
+// which handlers ask for things.
+class RecordingWindow : public Window {
+ public:
+  explicit RecordingWindow(std::vector<std::string>& log) : log_(log) {}
+
+  void Show() override { Record("Show"); }
+  void Hide() override { Record("Hide"); }
+  void Minimize() override { Record("Minimize"); }
+  NativeHandle Handle() override { return handle; }
+  NativeHandle IconHandle() override { return icon; }
+  float Top() override { return top; }
+  float Left() override { return left; }
+  void SetTop(float twips) override {
+    Record("SetTop " + std::to_string(static_cast<int>(twips)));
+    top = twips;
+  }
+  void SetLeft(float twips) override {
+    Record("SetLeft " + std::to_string(static_cast<int>(twips)));
+    left = twips;
+  }
+  void SetVisible(ControlId control, bool visible) override {
+    Record("SetVisible " + std::to_string(static_cast<int>(control)) + (visible ? " 1" : " 0"));
+    visibility[control] = visible;
+  }
+  Text GetText(ControlId control) override { return texts[control]; }
+  void SetText(ControlId control, const Text& text) override { texts[control] = text; }
+  void PopupMenu(MenuId menu) override {
+    Record("PopupMenu " + std::to_string(static_cast<int>(menu)));
+  }
+
+  NativeHandle handle = 0x1234;
+  NativeHandle icon = 0x77;
+  float top = 1020;
+  float left = 7365;
+  std::map<ControlId, Text> texts;
+  std::map<ControlId, bool> visibility;
+
+ private:
+  void Record(std::string entry) { log_.push_back("window." + std::move(entry)); }
+
+  std::vector<std::string>& log_;
+};
+
+}  // namespace quillpad::testing

@@ -1,0 +1,176 @@
+#include "main_window/form1.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/recording_desktop.h"
+#include "fakes/recording_window.h"
+
+namespace quillpad {
+namespace {
+
+using testing::RecordingDesktop;
+using testing::RecordingWindow;
+using Log = std::vector<std::string>;
+
+std::string Visibility(Form1Control control, bool visible) {
+  return "window.SetVisible " + std::to_string(static_cast<int>(control)) + (visible ? " 1" : " 0");
+}
+
+Log Without(const Log& log, const std::string& prefix) {
+  Log kept;
+  for (const auto& entry : log) {
+    if (entry.rfind(prefix, 0) != 0) kept.push_back(entry);
+  }
+  return kept;
+}
+
+class Form1Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    desktop.windows.push_back({[this] { form.Form_Unload(); }});
+  }
+
+  void Store(const Text& key, const Text& value) {
+    desktop.settings[{u"Quillpad", u"Setting", key}] = value;
+  }
+  Text Stored(const Text& key) { return desktop.settings.at({u"Quillpad", u"Setting", key}); }
+  Text TextOf(Form1Control control) { return window.texts[Id(control)]; }
+
+  Log log;
+  RecordingWindow window{log};
+  RecordingDesktop desktop{log};
+  Form1 form{window, desktop};
+};
+
+TEST_F(Form1Test, StartupPinsHidesAddsTheIconLoadsAndLeavesTheAuthorsDetailsOnShow) {
+  window.handle = 0xABC;
+  form.Form_Load();
+  const Log steps = Without(Without(log, "desktop.ReadSetting"), "desktop.ExecutableBaseName");
+  const Log expected = {
+      "desktop.KeepOnTop 2748",
+      "window.Hide",
+      "desktop.NotifyIcon add",
+      "window.SetTop 1020",  // nothing stored: the window's own place, read back
+      "window.SetLeft 7365",
+      Visibility(Form1Control::Combo1, false),
+      Visibility(Form1Control::Command18, false),
+      Visibility(Form1Control::Command19, false),
+      Visibility(Form1Control::Text15, false),
+      Visibility(Form1Control::Text17, false),
+      Visibility(Form1Control::Label16, false),
+      Visibility(Form1Control::Label17, false),
+      Visibility(Form1Control::Label18, false),
+      Visibility(Form1Control::Label19, false),
+      Visibility(Form1Control::Label20, false),
+      Visibility(Form1Control::Label21, false),
+      Visibility(Form1Control::Label22, false),
+      Visibility(Form1Control::Label23, false),
+      Visibility(Form1Control::Label24, false),
+      Visibility(Form1Control::Command20, false),
+  };
+  EXPECT_EQ(steps, expected);
+  // The profile is read between adding the icon and hiding the program's details.
+  const auto first_read = std::find_if(log.begin(), log.end(), [](const std::string& entry) {
+    return entry.rfind("desktop.ReadSetting", 0) == 0;
+  });
+  EXPECT_EQ(*(first_read - 2), "desktop.NotifyIcon add");
+  EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                          [](const std::string& entry) {
+                            return entry.rfind("desktop.ReadSetting", 0) == 0;
+                          }),
+            25);
+}
+
+TEST_F(Form1Test, StartupLoadsEveryFieldIntoItsBoxProgramFieldsIncluded) {
+  Store(u"name", u"Иван");
+  Store(u"lastname", u"Петров");
+  Store(u"prgvers", u"2.1");
+  Store(u"comments", u"one\r\ntwo");
+  Store(u"prgo", u"short");
+  form.Form_Load();
+  EXPECT_EQ(TextOf(Form1Control::Text4), u"Иван");
+  EXPECT_EQ(TextOf(Form1Control::Text1), u"Петров");
+  EXPECT_EQ(TextOf(Form1Control::Text15), u"2.1");
+  EXPECT_EQ(TextOf(Form1Control::Text16), u"one\r\ntwo");
+  EXPECT_EQ(TextOf(Form1Control::Text23), u"short");
+}
+
+TEST_F(Form1Test, StartupWithNoNotificationAreaShowsTheWindowOnceEverythingIsLoaded) {
+  desktop.accept_icon = false;
+  form.Form_Load();
+  EXPECT_EQ(log.back(), "window.Show");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "window.Show"), 1);
+}
+
+TEST_F(Form1Test, HideAddsExactlyOneIconAndDoubleClickRestoresAndRemovesIt) {
+  form.Form_Load();
+  form.TrayIcon_Activated(TrayActivation::kDoubleClick, 0, 400);
+  log.clear();
+  form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::cr));
+  EXPECT_EQ(log, (Log{"window.Hide", "desktop.NotifyIcon add"}));
+  log.clear();
+  form.TrayIcon_Activated(TrayActivation::kDoubleClick, 5000, 400);
+  EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
+}
+
+TEST_F(Form1Test, TheIconsContextRequestOpensThePopUpMenu) {
+  form.TrayIcon_Activated(TrayActivation::kContextMenu, 0, 400);
+  EXPECT_EQ(log, (Log{"window.PopupMenu " + std::to_string(static_cast<int>(Form1Menu::pop))}));
+}
+
+TEST_F(Form1Test, RealMovesOverTheWindowNeverRestoreOrOpenTheMenu) {
+  for (float x = 0; x < 4890.0f; x += 7.5f) form.Form_MouseMove(0, 0, x, 100.0f);
+  EXPECT_EQ(log, Log{});
+}
+
+TEST_F(Form1Test, MenuExitSavesAll25EntriesAndEnds) {
+  window.texts[Id(Form1Control::Text12)] = u"author@example.org";
+  window.top = 735;
+  EXPECT_THROW(form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::vrr)), ProcessEnded);
+  EXPECT_EQ(desktop.settings.size(), 25u);
+  EXPECT_EQ(Stored(u"email"), u"author@example.org");
+  EXPECT_EQ(Stored(u"top"), u"735");
+  EXPECT_EQ(log.back(), "desktop.EndProcess");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "desktop.NotifyIcon delete"), 0);
+}
+
+TEST_F(Form1Test, TrayExitRemovesTheIconFirstThenSavesAndEnds) {
+  form.Form_Load();
+  log.clear();
+  EXPECT_THROW(form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::ex)), ProcessEnded);
+  EXPECT_EQ(log.front(), "desktop.NotifyIcon delete");
+  EXPECT_EQ(log[1], "desktop.UnloadWindow 0");
+  EXPECT_EQ(log.back(), "desktop.EndProcess");
+  EXPECT_EQ(desktop.settings.size(), 25u);
+}
+
+TEST_F(Form1Test, TheThreeWaysOutLeaveTheSameValuesInTheStore) {
+  const auto stored_after = [&](auto way_out) {
+    desktop.settings.clear();
+    desktop.windows = {{[this] { form.Form_Unload(); }}};
+    window.texts[Id(Form1Control::Text17)] = u"full\ndescription";
+    EXPECT_THROW(way_out(), ProcessEnded);
+    return desktop.settings;
+  };
+  const auto closed = stored_after([&] { desktop.UnloadWindow(0); });
+  const auto menu = stored_after([&] { form.vrr_Click(); });
+  const auto tray = stored_after([&] { form.ex_Click(); });
+  EXPECT_EQ(closed, menu);
+  EXPECT_EQ(closed, tray);
+}
+
+TEST_F(Form1Test, AFailedSaveAfterTheTrayExitBringsTheWindowBackWithItsText) {
+  form.Form_Load();
+  window.texts[Id(Form1Control::Text4)] = u"typed";
+  desktop.fail_flush = true;
+  log.clear();
+  EXPECT_THROW(form.ex_Click(), PlatformError);
+  EXPECT_EQ(log.back(), "window.Show");
+  EXPECT_EQ(TextOf(Form1Control::Text4), u"typed");
+  desktop.fail_flush = false;
+  EXPECT_THROW(form.vrr_Click(), ProcessEnded);
+  EXPECT_EQ(Stored(u"name"), u"typed");
+}
+
+}  // namespace
+}  // namespace quillpad

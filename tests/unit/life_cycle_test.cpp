@@ -1,0 +1,75 @@
+#include "core/life_cycle.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/recording_desktop.h"
+#include "fakes/recording_window.h"
+
+namespace quillpad {
+namespace {
+
+using testing::RecordingDesktop;
+using testing::RecordingWindow;
+
+class LifeCycleTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // The main window's unload saves and ends; a second window just goes.
+    desktop.windows.push_back({[this] { SaveAndExit(window, desktop, boxes); }});
+    desktop.windows.push_back({[this] { log.push_back("About unloaded"); }});
+  }
+
+  std::vector<std::string> Tail(std::size_t count) {
+    return {log.end() - static_cast<std::ptrdiff_t>(count), log.end()};
+  }
+
+  std::vector<std::string> log;
+  RecordingWindow window{log};
+  RecordingDesktop desktop{log};
+  FieldBoxes boxes{};
+};
+
+TEST_F(LifeCycleTest, UnloadingAllWindowsGoesFromTheLastLoadedAndEndsThroughTheMainWindow) {
+  EXPECT_THROW(UnloadAllWindows(desktop), ProcessEnded);
+  EXPECT_EQ(log[0], "desktop.UnloadWindow 1");
+  EXPECT_EQ(log[1], "About unloaded");
+  EXPECT_EQ(log[2], "desktop.UnloadWindow 0");
+  // The main window's own walk finds it already unloading, then the process ends.
+  EXPECT_EQ(Tail(3), (std::vector<std::string>{"desktop.FlushSettings Quillpad",
+                                               "desktop.UnloadWindow 0", "desktop.EndProcess"}));
+}
+
+TEST_F(LifeCycleTest, ClosingTheMainWindowSavesOnceUnloadsTheOthersAndEndsLast) {
+  EXPECT_THROW(desktop.UnloadWindow(0), ProcessEnded);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "desktop.FlushSettings Quillpad"), 1);
+  EXPECT_EQ(Tail(5), (std::vector<std::string>{"desktop.FlushSettings Quillpad",
+                                               "desktop.UnloadWindow 1", "About unloaded",
+                                               "desktop.UnloadWindow 0", "desktop.EndProcess"}));
+  EXPECT_EQ(desktop.settings.size(), kStoreEntryCount);
+}
+
+TEST_F(LifeCycleTest, AFailedSaveEndsNothingAndShowsTheMainWindow) {
+  desktop.fail_flush = true;
+  window.texts[ControlId{}] = u"typed";
+  try {
+    SaveAndExit(window, desktop, boxes);
+    FAIL() << "a failed save must be reported";
+  } catch (const PlatformError& error) {
+    EXPECT_NE(std::string(error.what()).find("disk full"), std::string::npos);
+  }
+  EXPECT_EQ(Tail(2), (std::vector<std::string>{"desktop.FlushSettings Quillpad", "window.Show"}));
+  EXPECT_EQ(desktop.windows.size(), 2u);
+  EXPECT_EQ(window.texts[ControlId{}], u"typed");
+}
+
+TEST_F(LifeCycleTest, AnExitAfterAFailedSaveTriesAgainAndSucceeds) {
+  desktop.fail_flush = true;
+  EXPECT_THROW(UnloadAllWindows(desktop), PlatformError);
+  desktop.fail_flush = false;
+  EXPECT_THROW(UnloadAllWindows(desktop), ProcessEnded);
+  EXPECT_EQ(desktop.settings.size(), kStoreEntryCount);
+  EXPECT_EQ(log.back(), "desktop.EndProcess");
+}
+
+}  // namespace
+}  // namespace quillpad

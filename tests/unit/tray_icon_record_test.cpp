@@ -1,0 +1,55 @@
+#include "tray/tray_icon_record.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fakes/recording_window.h"
+
+namespace quillpad {
+namespace {
+
+std::uint32_t Uint32At(const NarrowTrayRecord& bytes, std::size_t offset) {
+  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
+         static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+}
+
+TEST(TrayIconRecord, IsAllZeroUntilFilled) {
+  const NarrowTrayRecord bytes = ToNarrow(TrayIconRecord{});
+  EXPECT_EQ(bytes, NarrowTrayRecord{});
+}
+
+TEST(TrayIconRecord, NarrowFormLaysOutTheFilledFieldsAsTheShellReadsThem) {
+  std::vector<std::string> log;
+  testing::RecordingWindow window(log);
+  window.handle = 0xA1B2C3D4;
+  window.icon = 0x00010203;
+  TrayIconRecord record;
+  FillTrayIconRecord(record, window);
+  const NarrowTrayRecord bytes = ToNarrow(record);
+
+  ASSERT_EQ(bytes.size(), 88u);
+  EXPECT_EQ(Uint32At(bytes, 0), 88u);
+  EXPECT_EQ(Uint32At(bytes, 4), 0xA1B2C3D4u);
+  EXPECT_EQ(Uint32At(bytes, 8), 1u);
+  EXPECT_EQ(Uint32At(bytes, 12), 7u);
+  EXPECT_EQ(Uint32At(bytes, 16), 512u);
+  EXPECT_EQ(Uint32At(bytes, 20), 0x00010203u);
+  const std::string tip(bytes.begin() + 24, bytes.end());
+  EXPECT_EQ(tip, std::string("Quillpad") + '\0' + std::string(55, ' '));
+}
+
+TEST(TrayIconRecord, EveryFillReadsTheWindowAfresh) {
+  std::vector<std::string> log;
+  testing::RecordingWindow window(log);
+  TrayIconRecord record;
+  FillTrayIconRecord(record, window);
+  window.handle = 0x9999;
+  window.icon = 0x4242;
+  FillTrayIconRecord(record, window);
+  EXPECT_EQ(record.window, 0x9999u);
+  EXPECT_EQ(record.icon, 0x4242u);
+}
+
+}  // namespace
+}  // namespace quillpad

@@ -1,0 +1,75 @@
+#include "tray/tray_icon.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/recording_desktop.h"
+#include "fakes/recording_window.h"
+#include "tray/tray_event.h"
+
+namespace quillpad {
+namespace {
+
+using testing::RecordingDesktop;
+using testing::RecordingWindow;
+using Log = std::vector<std::string>;
+
+constexpr MenuId kPopup{7};
+
+class TrayIconTest : public ::testing::Test {
+ protected:
+  void MouseMoveAtPixel(float pixel) { icon.OnMouseMove(pixel * desktop.twips_per_pixel); }
+
+  Log log;
+  RecordingWindow window{log};
+  RecordingDesktop desktop{log};
+  TrayIcon icon{window, desktop, kPopup};
+};
+
+TEST_F(TrayIconTest, HideHidesTheWindowThenAddsAFreshlyFilledIcon) {
+  window.handle = 0x55;
+  icon.HideOwner();
+  EXPECT_EQ(log, (Log{"window.Hide", "desktop.NotifyIcon add"}));
+  EXPECT_EQ(icon.record().window, 0x55u);
+  EXPECT_EQ(desktop.records.back(), ToNarrow(icon.record()));
+}
+
+TEST_F(TrayIconTest, WithoutANotificationAreaHideMinimisesInstead) {
+  desktop.tray_available = false;
+  icon.HideOwner();
+  EXPECT_EQ(log, (Log{"window.Minimize"}));
+}
+
+TEST_F(TrayIconTest, WhenTheIconIsRefusedTheWindowStaysReachable) {
+  desktop.accept_icon = false;
+  icon.HideOwner();
+  EXPECT_EQ(log, (Log{"window.Hide", "desktop.NotifyIcon add", "window.Show", "window.Minimize"}));
+}
+
+TEST_F(TrayIconTest, DoubleClickShowsTheWindowThenDeletesTheIconAsLastFilled) {
+  icon.Add();
+  const NarrowTrayRecord added = desktop.records.back();
+  window.handle = 0x9999;  // a delete names the icon by the record as filled, not anew
+  log.clear();
+  MouseMoveAtPixel(kTrayLeftDoubleClick);
+  EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
+  EXPECT_EQ(desktop.records.back(), added);
+}
+
+TEST_F(TrayIconTest, RightButtonReleaseOpensThePopUpMenuAndNothingElse) {
+  MouseMoveAtPixel(kTrayRightButtonUp);
+  EXPECT_EQ(log, (Log{"window.PopupMenu 7"}));
+}
+
+TEST_F(TrayIconTest, OtherMouseEventsOnTheIconDoNothing) {
+  for (float code : {512.0f, 513.0f, 514.0f, 516.0f, 518.0f, 0.0f, 326.0f}) MouseMoveAtPixel(code);
+  EXPECT_EQ(log, Log{});
+}
+
+TEST_F(TrayIconTest, DecodesWithTheDesktopsTwipsPerPixel) {
+  desktop.twips_per_pixel = 12.0f;  // 120 dots per inch
+  icon.OnMouseMove(515 * 12.0f);
+  EXPECT_EQ(log.front(), "window.Show");
+}
+
+}  // namespace
+}  // namespace quillpad

@@ -1,0 +1,45 @@
+#include "tray/tray_icon.h"
+
+#include "tray/tray_event.h"
+
+namespace quillpad {
+
+TrayIcon::TrayIcon(Window& owner, Desktop& desktop, MenuId popup_menu)
+    : owner_(owner), desktop_(desktop), popup_menu_(popup_menu) {}
+
+bool TrayIcon::Add() {
+  FillTrayIconRecord(record_, owner_);
+  return desktop_.NotifyIcon(NotifyIconMessage::kAdd, ToNarrow(record_));
+}
+
+void TrayIcon::Delete() {
+  desktop_.NotifyIcon(NotifyIconMessage::kDelete, ToNarrow(record_));
+}
+
+void TrayIcon::HideOwner() {
+  if (!desktop_.TrayAvailable()) {
+    owner_.Minimize();
+    return;
+  }
+  owner_.Hide();
+  if (!Add()) {
+    owner_.Show();
+    owner_.Minimize();
+  }
+}
+
+void TrayIcon::OnMouseMove(float x_twips) {
+  switch (DecodeTrayEvent(x_twips, desktop_.TwipsPerPixelX())) {
+    case kTrayLeftDoubleClick:
+      owner_.Show();
+      Delete();
+      break;
+    case kTrayRightButtonUp:
+      owner_.PopupMenu(popup_menu_);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace quillpad

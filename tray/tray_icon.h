@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/desktop.h"
+#include "core/ids.h"
+#include "core/window.h"
+#include "tray/tray_icon_record.h"
+
+namespace quillpad {
+
+// The main window's icon in the notification area: hiding the window into it, restoring
+// the window from it, and its pop-up menu.
+class TrayIcon {
+ public:
+  TrayIcon(Window& owner, Desktop& desktop, MenuId popup_menu);
+
+  // Fills the record afresh and adds the icon; false when the desktop refused it.
+  bool Add();
+  // Deletes the icon named by the record as last filled.
+  void Delete();
+
+  // "Hide": into the notification area; where there is none, down to the taskbar, so that
+  // the window always stays reachable.
+  void HideOwner();
+
+  // A mouse move over the owner, which is also how the icon's events arrive.
+  void OnMouseMove(float x_twips);
+
+  const TrayIconRecord& record() const { return record_; }
+
+ private:
+  Window& owner_;
+  Desktop& desktop_;
+  MenuId popup_menu_;
+  TrayIconRecord record_;
+};
+
+}  // namespace quillpad
