@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QWindow>
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -182,14 +183,9 @@ void FormWindow::PlaceWindow(const WindowDefinition& window) {
 }
 
 void FormWindow::SetPinnedOnTop() {
-  const bool shown = isVisible();
-  setWindowFlag(Qt::WindowStaysOnTopHint, true);
-  if (shown) {
-    // Changing the flags of a shown window hides it: show it again without activating it.
-    setAttribute(Qt::WA_ShowWithoutActivating, true);
-    show();
-    setAttribute(Qt::WA_ShowWithoutActivating, false);
-  }
+  // On the native window itself: changing the widget's flags would recreate it under a new
+  // handle, and hide it if shown.
+  windowHandle()->setFlag(Qt::WindowStaysOnTopHint, true);
 }
 
 void FormWindow::Show() {

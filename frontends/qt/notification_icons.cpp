@@ -1,5 +1,7 @@
 #include "frontends/qt/notification_icons.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <cstring>
 
 namespace quillpad::qt {
@@ -30,7 +32,17 @@ std::optional<TrayActivation> ActivationOf(QSystemTrayIcon::ActivationReason rea
   }
 }
 
+// The widget the toolkit docks into an XEmbed tray; it reports the right button on press.
+bool IsXEmbedIcon(const QObject* object) {
+  return object->isWidgetType() &&
+         std::strcmp(object->metaObject()->className(), "QSystemTrayIconSys") == 0;
+}
+
 }  // namespace
+
+NotificationIcons::NotificationIcons() {
+  QCoreApplication::instance()->installEventFilter(this);
+}
 
 NativeHandle NotificationIcons::RegisterIcon(const QIcon& icon) {
   const auto handle = static_cast<NativeHandle>(icons_.size() + 1);
@@ -48,9 +60,7 @@ bool NotificationIcons::Send(NotifyIconMessage message, const NarrowTrayRecord& 
     auto node = shown_.extract(key);
     if (node.empty()) return false;
     // An icon that is reporting this very click is removed once the report is done.
-    if (reporting_) {
-      node.mapped().release()->deleteLater();
-    }
+    if (reporting_) node.mapped().release()->deleteLater();
     return true;
   }
   if (shown_.count(key) != 0 || !Available()) return false;
@@ -58,21 +68,29 @@ bool NotificationIcons::Send(NotifyIconMessage message, const NarrowTrayRecord& 
   const auto image = icons_.find(Uint32At(record, 20));
   if (image != icons_.end()) icon->setIcon(image->second);
   icon->setToolTip(TipOf(record));
-  QObject::connect(icon.get(), &QSystemTrayIcon::activated, [this](auto reason) {
-    const auto activation = ActivationOf(reason);
-    if (!activation || !on_activated_) return;
-    reporting_ = true;
-    on_activated_(*activation);
-    reporting_ = false;
+  QObject::connect(icon.get(), &QSystemTrayIcon::activated, this, [this](auto reason) {
+    if (const auto activation = ActivationOf(reason)) Report(*activation);
   });
   icon->show();
   shown_[key] = std::move(icon);
   return true;
 }
 
-const QSystemTrayIcon* NotificationIcons::Shown(NativeHandle window, std::uint32_t id) const {
-  const auto found = shown_.find({window, id});
-  return found == shown_.end() ? nullptr : found->second.get();
+void NotificationIcons::Report(TrayActivation activation) {
+  if (!on_activated_) return;
+  reporting_ = true;
+  on_activated_(activation);
+  reporting_ = false;
+}
+
+bool NotificationIcons::eventFilter(QObject* watched, QEvent* event) {
+  const bool right_button =
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+  if (!right_button || !IsXEmbedIcon(watched)) return false;
+  // The pop-up menu belongs to the release; the press alone does nothing.
+  if (event->type() == QEvent::MouseButtonRelease) Report(TrayActivation::kContextMenu);
+  return true;
 }
 
 }  // namespace quillpad::qt

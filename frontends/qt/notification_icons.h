@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QObject>
 #include <QSystemTrayIcon>
 #include <functional>
 #include <map>
@@ -14,9 +15,11 @@ namespace quillpad::qt {
 
 // Notification-area icons, added and deleted by the shell's narrow record, shown through
 // the toolkit's tray support (XEmbed or StatusNotifierItem, whichever the desktop has).
-class NotificationIcons {
+class NotificationIcons : public QObject {
  public:
   using ActivationHandler = std::function<void(TrayActivation)>;
+
+  NotificationIcons();
 
   NativeHandle RegisterIcon(const QIcon& icon);
   void OnActivated(ActivationHandler handler) { on_activated_ = std::move(handler); }
@@ -24,11 +27,13 @@ class NotificationIcons {
   static bool Available();
   bool Send(NotifyIconMessage message, const NarrowTrayRecord& record);
 
-  // The icon shown for a window's id, or null.
-  const QSystemTrayIcon* Shown(NativeHandle window, std::uint32_t id) const;
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   using Key = std::pair<NativeHandle, std::uint32_t>;
+
+  void Report(TrayActivation activation);
 
   std::map<NativeHandle, QIcon> icons_;
   std::map<Key, std::unique_ptr<QSystemTrayIcon>> shown_;

@@ -1,0 +1,97 @@
+#include "frontends/qt/ini_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/errors.h"
+
+namespace quillpad::qt {
+namespace {
+
+class IniSettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(config.isValid());
+    previous_ = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+  }
+  void TearDown() override { qputenv("XDG_CONFIG_HOME", previous_); }
+
+  QString RoundTrip(const QString& value) {
+    IniSettings writer;
+    writer.Write(QStringLiteral("Quillpad"), QStringLiteral("Setting"), QStringLiteral("comments"),
+                 value);
+    writer.Flush(QStringLiteral("Quillpad"));
+    return IniSettings().Read(QStringLiteral("Quillpad"), QStringLiteral("Setting"),
+                              QStringLiteral("comments"), QStringLiteral("missing"));
+  }
+
+  QTemporaryDir config;
+  QByteArray previous_;
+};
+
+TEST_F(IniSettingsTest, LivesInTheUsersConfigFolderUnderTheApplicationsName) {
+  EXPECT_EQ(IniSettings::FilePath(QStringLiteral("Quillpad")),
+            config.path() + QStringLiteral("/Quillpad/Quillpad.ini"));
+  RoundTrip(QStringLiteral("x"));
+  QFile file(config.path() + QStringLiteral("/Quillpad/Quillpad.ini"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray text = file.readAll();
+  EXPECT_TRUE(text.startsWith("[Setting]\n")) << text.constData();
+  EXPECT_TRUE(text.contains("\ncomments=x\n")) << text.constData();
+}
+
+TEST_F(IniSettingsTest, ValuesComeBackExactly) {
+  const QString values[] = {
+      QStringLiteral("Иван Петрович"),
+      QStringLiteral("  leading and trailing  "),
+      QString(),
+      QStringLiteral("line 1\r\nline 2\nline 3\r\n"),
+      QStringLiteral("a, b; c = d [Setting] \"quoted\" \\ back"),
+      QStringLiteral("@Variant(x) @ByteArray(y)"),
+      QStringLiteral("שלום 😀 tab\there"),
+      QStringLiteral("true"),
+      QStringLiteral("12,5"),
+      QString(1 << 20, QLatin1Char('w')),
+  };
+  for (const QString& value : values)
+    EXPECT_EQ(RoundTrip(value), value) << value.left(40).toStdString();
+}
+
+TEST_F(IniSettingsTest, AnEmptyValueIsStoredAsAKeyThatExists) {
+  EXPECT_EQ(RoundTrip(QString()), QString());
+}
+
+TEST_F(IniSettingsTest, AnotherApplicationNameHasItsOwnEmptyProfile) {
+  RoundTrip(QStringLiteral("mine"));
+  EXPECT_EQ(IniSettings().Read(QStringLiteral("Other"), QStringLiteral("Setting"),
+                               QStringLiteral("comments"), QStringLiteral("missing")),
+            QStringLiteral("missing"));
+}
+
+TEST_F(IniSettingsTest, AFileThatCannotBeWrittenIsReportedWithItsPathAndKeepsNothingStaged) {
+  QFile blocker(config.path() + QStringLiteral("/Quillpad"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));  // a file where the folder should be
+  blocker.close();
+  IniSettings settings;
+  settings.Write(QStringLiteral("Quillpad"), QStringLiteral("Setting"), QStringLiteral("name"),
+                 QStringLiteral("x"));
+  try {
+    settings.Flush(QStringLiteral("Quillpad"));
+    FAIL() << "an unwritable file must be reported";
+  } catch (const PlatformError& error) {
+    EXPECT_TRUE(QString::fromUtf8(error.what()).contains(IniSettings::FilePath("Quillpad")))
+        << error.what();
+  }
+  ASSERT_TRUE(blocker.remove());
+  settings.Flush(QStringLiteral("Quillpad"));
+  EXPECT_EQ(settings.Read(QStringLiteral("Quillpad"), QStringLiteral("Setting"),
+                          QStringLiteral("name"), QStringLiteral("missing")),
+            QStringLiteral("missing"));
+}
+
+}  // namespace
+}  // namespace quillpad::qt
