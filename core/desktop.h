@@ -15,11 +15,20 @@ using NarrowTrayRecord = std::array<std::uint8_t, kNarrowTrayRecordSize>;
 enum class NotifyIconMessage : std::uint32_t { kAdd = 0, kDelete = 2 };
 
 // The desktop services the handlers use, and nothing more. Requests whose result the
-// program may ignore (pinning, the notification icon) report it and never throw; the
-// settings store and the window list throw PlatformError when they fail.
+// program may ignore (pinning, the notification icon, shell open) report it and never throw; the
+// clipboard, the settings store and the window list throw PlatformError when they fail.
 class Desktop {
  public:
   virtual ~Desktop() = default;
+
+  // The system clipboard; both throw PlatformError when the clipboard cannot be had.
+  virtual void ClearClipboard() = 0;
+  virtual void SetClipboardText(const Text& text) = 0;
+
+  // Hands a web address or a mailto: link to the desktop's handler for it, exactly as
+  // given, with `owner` (0: none) as the owner of anything it shows. The result is the
+  // shell's: above 32 for success.
+  virtual std::int32_t ShellOpen(NativeHandle owner, const Text& target) = 0;
 
   // Pins the window above all others without moving, resizing or activating it.
   virtual bool KeepOnTop(NativeHandle window) = 0;

@@ -35,9 +35,13 @@ class Window {
   virtual void SetTop(float twips) = 0;
   virtual void SetLeft(float twips) = 0;
 
+  // Whether the control itself is set visible, whatever its window's state.
+  virtual VbBoolean Visible(ControlId control) = 0;
   virtual void SetVisible(ControlId control, bool visible) = 0;
   virtual Text GetText(ControlId control) = 0;
   virtual void SetText(ControlId control, const Text& text) = 0;
+  // Appends an entry to a list, after the others.
+  virtual void AddItem(ControlId list, const Text& item) = 0;
 
   // Opens one of the window's menus as a pop-up at the mouse pointer.
   virtual void PopupMenu(MenuId menu) = 0;

@@ -33,15 +33,16 @@ struct ControlDefinition {
   ControlId id;
   std::string_view name;
   ControlKind kind;
-  TextView caption;
+  TextView caption = {};
   TwipsRect place;
   int tab_position;
   bool shown;
-  OptionalColour back_colour;  // labels: none, they are transparent
-  OptionalColour text_colour;
-  const FontDefinition* font;  // null: the window's default font
-  Pointer pointer;
-  TextView tool_tip;
+  OptionalColour back_colour = {};  // none: the toolkit's; labels are transparent
+  OptionalColour text_colour = {};
+  const FontDefinition* font = nullptr;  // null: the window's default font
+  Pointer pointer = Pointer::kDefault;
+  TextView tool_tip = {};
+  TextView accessible_name = {};  // for screen readers, where the caption does not say enough
 };
 
 enum class TitleBarButtons { kMinimizeAndClose, kCloseOnly };

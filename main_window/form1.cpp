@@ -2,8 +2,11 @@
 
 #include <array>
 
+#include "catalogue/catalogue_list.h"
 #include "core/life_cycle.h"
 #include "core/profile_store.h"
+#include "main_window/copy_buttons.h"
+#include "main_window/pages.h"
 
 namespace quillpad {
 namespace {
@@ -29,6 +32,7 @@ void Form1::Form_Load() {
   window_.Hide();
   const bool in_tray = tray_icon_.Add();
   LoadProfile(window_, desktop_, kForm1FieldBoxes);
+  FillCatalogueList(window_, Id(Form1Control::Combo1));
   for (Form1Control control : kHiddenAtStartup) window_.SetVisible(Id(control), false);
   if (!in_tray) window_.Show();
 }
@@ -39,6 +43,35 @@ void Form1::Form_Unload() {
 
 void Form1::Form_MouseMove(std::int16_t, std::int16_t, float x, float) {
   tray_icon_.OnMouseMove(x);
+}
+
+void Form1::Button_Click(ControlId button) {
+  switch (const auto control = EnumOf<Form1Control>(button)) {
+    case Form1Control::Command16:
+      Command16_Click();
+      break;
+    case Form1Control::Command17:
+      Command17_Click();
+      break;
+    case Form1Control::Command18:
+      Command18_Click();
+      break;
+    default:
+      if (const CopyButton* copy = FindCopyButton(control)) CopyField(window_, desktop_, *copy);
+      break;
+  }
+}
+
+void Form1::Command16_Click() {
+  ShowAuthorPage(window_);
+}
+
+void Form1::Command17_Click() {
+  ShowProgramPage(window_);
+}
+
+void Form1::Command18_Click() {
+  OpenChosenCatalogue(window_, desktop_, Id(Form1Control::Combo1));
 }
 
 void Form1::MenuItem_Click(MenuItemId item) {

@@ -20,58 +20,30 @@ const WindowDefinition kForm1Window{
     .buttons = TitleBarButtons::kMinimizeAndClose,
 };
 
-#define QUILLPAD_LABEL(name, caption, left, top, width, height, tab) \
-  ControlDefinition{Id(Form1Control::name),                          \
-                    #name,                                           \
-                    ControlKind::kLabel,                             \
-                    caption,                                         \
-                    {left, top, width, height},                      \
-                    tab,                                             \
-                    true,                                            \
-                    kToolkitColour,                                  \
-                    kPureRed,                                        \
-                    &kLabelFont,                                     \
-                    Pointer::kDefault,                               \
-                    u""},
-#define QUILLPAD_TEXT_BOX(name, kind, left, top, width, height, tab, shown, back, text, field) \
-  ControlDefinition{Id(Form1Control::name),                                                    \
-                    #name,                                                                     \
-                    ControlKind::kind,                                                         \
-                    u"",                                                                       \
-                    {left, top, width, height},                                                \
-                    tab,                                                                       \
-                    shown,                                                                     \
-                    back,                                                                      \
-                    text,                                                                      \
-                    nullptr,                                                                   \
-                    Pointer::kDefault,                                                         \
-                    u""},
-#define QUILLPAD_BUTTON(name, caption, left, top, width, height, tab, shown, tip) \
-  ControlDefinition{Id(Form1Control::name),                                       \
-                    #name,                                                        \
-                    ControlKind::kButton,                                         \
-                    caption,                                                      \
-                    {left, top, width, height},                                   \
-                    tab,                                                          \
-                    shown,                                                        \
-                    kToolkitColour,                                               \
-                    kToolkitColour,                                               \
-                    nullptr,                                                      \
-                    Pointer::kHand,                                               \
-                    tip},
-#define QUILLPAD_DROP_DOWN(name, left, top, width, height, tab, shown) \
-  ControlDefinition{Id(Form1Control::name),                            \
-                    #name,                                             \
-                    ControlKind::kDropDownList,                        \
-                    u"",                                               \
-                    {left, top, width, height},                        \
-                    tab,                                               \
-                    shown,                                             \
-                    kToolkitColour,                                    \
-                    kToolkitColour,                                    \
-                    nullptr,                                           \
-                    Pointer::kDefault,                                 \
-                    u""},
+// clang-format off
+#define QUILLPAD_LABEL(control, text, left, top, width, height, tab)                          \
+  ControlDefinition{.id = Id(Form1Control::control), .name = #control,                        \
+                    .kind = ControlKind::kLabel, .caption = text,                             \
+                    .place = {left, top, width, height}, .tab_position = tab, .shown = true,  \
+                    .text_colour = kPureRed, .font = &kLabelFont},
+#define QUILLPAD_TEXT_BOX(control, box_kind, left, top, width, height, tab, visible, back,    \
+                          fore, field)                                                        \
+  ControlDefinition{.id = Id(Form1Control::control), .name = #control,                        \
+                    .kind = ControlKind::box_kind,                                            \
+                    .place = {left, top, width, height}, .tab_position = tab,                 \
+                    .shown = visible, .back_colour = back, .text_colour = fore},
+#define QUILLPAD_BUTTON(control, text, left, top, width, height, tab, visible, tip, accessible) \
+  ControlDefinition{.id = Id(Form1Control::control), .name = #control,                        \
+                    .kind = ControlKind::kButton, .caption = text,                            \
+                    .place = {left, top, width, height}, .tab_position = tab,                 \
+                    .shown = visible, .pointer = Pointer::kHand, .tool_tip = tip,             \
+                    .accessible_name = accessible},
+#define QUILLPAD_DROP_DOWN(control, left, top, width, height, tab, visible)                    \
+  ControlDefinition{.id = Id(Form1Control::control), .name = #control,                        \
+                    .kind = ControlKind::kDropDownList,                                       \
+                    .place = {left, top, width, height}, .tab_position = tab,                 \
+                    .shown = visible},
+// clang-format on
 
 const std::array<ControlDefinition, kForm1ControlCount> kForm1Controls = {QUILLPAD_FORM1_CONTROLS(
     QUILLPAD_LABEL, QUILLPAD_TEXT_BOX, QUILLPAD_BUTTON, QUILLPAD_DROP_DOWN)};

@@ -164,6 +164,9 @@ QWidget* FormWindow::CreateControl(const ControlDefinition& definition, QWidget*
   if (definition.font) control->setFont(MakeFont(*definition.font));
   if (definition.pointer == Pointer::kHand) control->setCursor(HandCursor());
   if (!definition.tool_tip.empty()) control->setToolTip(ToQString(definition.tool_tip));
+  if (!definition.accessible_name.empty()) {
+    control->setAccessibleName(ToQString(definition.accessible_name));
+  }
   control->setVisible(definition.shown);
   return control;
 }
@@ -224,6 +227,10 @@ void FormWindow::SetLeft(float twips) {
   move(TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel), pos().y());
 }
 
+VbBoolean FormWindow::Visible(ControlId control) {
+  return Control(control)->isHidden() ? kVbFalse : kVbTrue;
+}
+
 void FormWindow::SetVisible(ControlId control, bool visible) {
   Control(control)->setVisible(visible);
 }
@@ -251,6 +258,14 @@ void FormWindow::SetText(ControlId control, const Text& text) {
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
     button->setText(value);
   }
+}
+
+void FormWindow::AddItem(ControlId list, const Text& item) {
+  auto* combo = static_cast<QComboBox*>(Control(list));
+  // The toolkit would choose the first entry added; the list starts with none chosen.
+  const bool none_chosen = combo->currentIndex() < 0;
+  combo->addItem(ToQString(item));
+  if (none_chosen) combo->setCurrentIndex(-1);
 }
 
 void FormWindow::PopupMenu(MenuId menu) {

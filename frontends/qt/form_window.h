@@ -49,9 +49,11 @@ class FormWindow : public QMainWindow, public Window {
   float Left() override;
   void SetTop(float twips) override;
   void SetLeft(float twips) override;
+  VbBoolean Visible(ControlId control) override;
   void SetVisible(ControlId control, bool visible) override;
   Text GetText(ControlId control) override;
   void SetText(ControlId control, const Text& text) override;
+  void AddItem(ControlId list, const Text& item) override;
   void PopupMenu(MenuId menu) override;
 
   void SetPinnedOnTop();

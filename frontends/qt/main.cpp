@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
 
   desktop.AddLoadedWindow(window, [&] { form1.Form_Unload(); });
   window.SetEvents({
-      .click = [](ControlId) {},
+      .click = [&](ControlId button) { boundary.Run([&] { form1.Button_Click(button); }); },
       .menu_item = [&](MenuItemId item) { boundary.Run([&] { form1.MenuItem_Click(item); }); },
       .mouse_move = [&](float x,
                         float y) { boundary.Run([&] { form1.Form_MouseMove(0, 0, x, y); }); },

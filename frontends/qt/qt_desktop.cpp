@@ -1,18 +1,49 @@
 #include "frontends/qt/qt_desktop.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <algorithm>
 
 #include "core/errors.h"
 #include "core/twips.h"
 #include "frontends/qt/qt_text.h"
+#include "frontends/qt/shell_open.h"
 
 namespace quillpad::qt {
+namespace {
+
+QClipboard& Clipboard() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (clipboard == nullptr) throw PlatformError("Буфер обмена недоступен.");
+  return *clipboard;
+}
+
+}  // namespace
 
 void QtDesktop::AddLoadedWindow(FormWindow& window, std::function<void()> unload) {
   windows_.push_back({&window, std::move(unload)});
+}
+
+void QtDesktop::ClearClipboard() {
+  Clipboard().clear();
+}
+
+void QtDesktop::SetClipboardText(const Text& text) {
+  QClipboard& clipboard = Clipboard();
+  clipboard.setText(ToQString(text));
+  // Another program may refuse to give the clipboard up; the user must not paste old text
+  // believing it is the field.
+  if (clipboard.supportsSelection() && !clipboard.ownsClipboard()) {
+    throw PlatformError(
+        "Не удалось поместить текст в буфер обмена: его удерживает другая программа.");
+  }
+}
+
+std::int32_t QtDesktop::ShellOpen(NativeHandle, const Text& target) {
+  return OpenWithDesktopHandler(ToQString(target));
 }
 
 bool QtDesktop::KeepOnTop(NativeHandle handle) {

@@ -20,6 +20,9 @@ class QtDesktop : public Desktop {
 
   bool ended() const { return ended_; }
 
+  void ClearClipboard() override;
+  void SetClipboardText(const Text& text) override;
+  std::int32_t ShellOpen(NativeHandle owner, const Text& target) override;
   bool KeepOnTop(NativeHandle window) override;
   bool TrayAvailable() override;
   bool NotifyIcon(NotifyIconMessage message, const NarrowTrayRecord& record) override;

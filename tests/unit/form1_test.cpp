@@ -46,28 +46,25 @@ TEST_F(Form1Test, StartupPinsHidesAddsTheIconLoadsAndLeavesTheAuthorsDetailsOnSh
   window.handle = 0xABC;
   form.Form_Load();
   const Log steps = Without(Without(log, "desktop.ReadSetting"), "desktop.ExecutableBaseName");
-  const Log expected = {
-      "desktop.KeepOnTop 2748",
-      "window.Hide",
-      "desktop.NotifyIcon add",
+  Log expected = {
+      "desktop.KeepOnTop 2748", "window.Hide", "desktop.NotifyIcon add",
       "window.SetTop 1020",  // nothing stored: the window's own place, read back
       "window.SetLeft 7365",
-      Visibility(Form1Control::Combo1, false),
-      Visibility(Form1Control::Command18, false),
-      Visibility(Form1Control::Command19, false),
-      Visibility(Form1Control::Text15, false),
-      Visibility(Form1Control::Text17, false),
-      Visibility(Form1Control::Label16, false),
-      Visibility(Form1Control::Label17, false),
-      Visibility(Form1Control::Label18, false),
-      Visibility(Form1Control::Label19, false),
-      Visibility(Form1Control::Label20, false),
-      Visibility(Form1Control::Label21, false),
-      Visibility(Form1Control::Label22, false),
-      Visibility(Form1Control::Label23, false),
-      Visibility(Form1Control::Label24, false),
+  };
+  const std::string add_item =
+      "window.AddItem " + std::to_string(static_cast<int>(Id(Form1Control::Combo1)));
+  expected.insert(expected.end(), 31, add_item);
+  const Log hidden = {
+      Visibility(Form1Control::Combo1, false),    Visibility(Form1Control::Command18, false),
+      Visibility(Form1Control::Command19, false), Visibility(Form1Control::Text15, false),
+      Visibility(Form1Control::Text17, false),    Visibility(Form1Control::Label16, false),
+      Visibility(Form1Control::Label17, false),   Visibility(Form1Control::Label18, false),
+      Visibility(Form1Control::Label19, false),   Visibility(Form1Control::Label20, false),
+      Visibility(Form1Control::Label21, false),   Visibility(Form1Control::Label22, false),
+      Visibility(Form1Control::Label23, false),   Visibility(Form1Control::Label24, false),
       Visibility(Form1Control::Command20, false),
   };
+  expected.insert(expected.end(), hidden.begin(), hidden.end());
   EXPECT_EQ(steps, expected);
   // The profile is read between adding the icon and hiding the program's details.
   const auto first_read = std::find_if(log.begin(), log.end(), [](const std::string& entry) {
@@ -93,6 +90,25 @@ TEST_F(Form1Test, StartupLoadsEveryFieldIntoItsBoxProgramFieldsIncluded) {
   EXPECT_EQ(TextOf(Form1Control::Text15), u"2.1");
   EXPECT_EQ(TextOf(Form1Control::Text16), u"one\r\ntwo");
   EXPECT_EQ(TextOf(Form1Control::Text23), u"short");
+}
+
+TEST_F(Form1Test, ButtonsSwitchPagesCopyTheFieldOnShowAndOpenTheChosenCatalogue) {
+  form.Form_Load();
+  window.texts[Id(Form1Control::Text3)] = u"Company";
+  window.texts[Id(Form1Control::Text18)] = u"Program";
+  window.texts[Id(Form1Control::Combo1)] = u"https://www.softonic.com/";
+  const auto click = [&](Form1Control button) { form.Button_Click(Id(button)); };
+  click(Form1Control::Command4);
+  EXPECT_EQ(desktop.clipboard, u"Company");
+  click(Form1Control::Command17);
+  click(Form1Control::Command4);
+  EXPECT_EQ(desktop.clipboard, u"Program");
+  click(Form1Control::Command16);
+  click(Form1Control::Command4);
+  EXPECT_EQ(desktop.clipboard, u"Company");
+  click(Form1Control::Command18);
+  EXPECT_EQ(desktop.opened, std::vector<Text>{u"https://www.softonic.com/"});
+  EXPECT_EQ(window.items[Id(Form1Control::Combo1)].size(), 31u);
 }
 
 TEST_F(Form1Test, StartupWithNoNotificationAreaShowsTheWindowOnceEverythingIsLoaded) {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -23,6 +24,21 @@ class RecordingDesktop : public Desktop {
 
   explicit RecordingDesktop(std::vector<std::string>& log) : log_(log) {}
 
+  void ClearClipboard() override {
+    Record("ClearClipboard");
+    if (fail_clipboard) throw PlatformError("the clipboard is held by another program");
+    clipboard.reset();
+  }
+  void SetClipboardText(const Text& text) override {
+    Record("SetClipboardText");
+    if (fail_clipboard) throw PlatformError("the clipboard is held by another program");
+    clipboard = text;
+  }
+  std::int32_t ShellOpen(NativeHandle owner, const Text& target) override {
+    Record("ShellOpen " + std::to_string(owner) + " " + Narrow(target));
+    opened.push_back(target);
+    return 42;
+  }
   bool KeepOnTop(NativeHandle window) override {
     Record("KeepOnTop " + std::to_string(window));
     return true;
@@ -80,6 +96,9 @@ class RecordingDesktop : public Desktop {
     bool unloading = false;
   };
 
+  std::optional<Text> clipboard = u"old contents";
+  bool fail_clipboard = false;
+  std::vector<Text> opened;
   bool tray_available = true;
   bool accept_icon = true;
   bool fail_flush = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,25 @@ class RecordingWindow : public Window {
     Record("SetLeft " + std::to_string(static_cast<int>(twips)));
     left = twips;
   }
+  VbBoolean Visible(ControlId control) override {
+    Record("Visible " + std::to_string(static_cast<int>(control)));
+    const auto found = visibility.find(control);
+    return found == visibility.end() || found->second ? kVbTrue : kVbFalse;
+  }
   void SetVisible(ControlId control, bool visible) override {
+    if (fail_visibility_at == control) throw PlatformError("control is gone");
     Record("SetVisible " + std::to_string(static_cast<int>(control)) + (visible ? " 1" : " 0"));
     visibility[control] = visible;
   }
-  Text GetText(ControlId control) override { return texts[control]; }
+  Text GetText(ControlId control) override {
+    Record("GetText " + std::to_string(static_cast<int>(control)));
+    return texts[control];
+  }
   void SetText(ControlId control, const Text& text) override { texts[control] = text; }
+  void AddItem(ControlId list, const Text& item) override {
+    Record("AddItem " + std::to_string(static_cast<int>(list)));
+    items[list].push_back(item);
+  }
   void PopupMenu(MenuId menu) override {
     Record("PopupMenu " + std::to_string(static_cast<int>(menu)));
   }
@@ -45,7 +59,9 @@ class RecordingWindow : public Window {
   float top = 1020;
   float left = 7365;
   std::map<ControlId, Text> texts;
-  std::map<ControlId, bool> visibility;
+  std::map<ControlId, bool> visibility;  // a control not listed is visible
+  std::map<ControlId, std::vector<Text>> items;
+  std::optional<ControlId> fail_visibility_at;
 
  private:
   void Record(std::string entry) { log_.push_back("window." + std::move(entry)); }
