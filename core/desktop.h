@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "core/text.h"
 #include "core/window.h"
@@ -53,6 +54,11 @@ class Desktop {
   virtual void WriteSetting(const Text& application, const Text& section, const Text& key,
                             const Text& value) = 0;
   virtual void FlushSettings(const Text& application) = 0;
+
+  // A loaded window by its definition's name, or null.
+  virtual Window* FindLoadedWindow(std::string_view name) = 0;
+  // Creates the named window from its definition, hidden, and adds it to the loaded ones.
+  virtual Window& LoadWindow(std::string_view name) = 0;
 
   // The loaded windows, in the order they were loaded; the main window is index 0.
   // Unloading a window runs its unload handler; unloading one that is already being

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/colour.h"
 #include "core/ids.h"
 #include "core/text.h"
 
@@ -40,6 +41,7 @@ class Window {
   virtual void SetVisible(ControlId control, bool visible) = 0;
   virtual Text GetText(ControlId control) = 0;
   virtual void SetText(ControlId control, const Text& text) = 0;
+  virtual void SetTextColour(ControlId control, Colour colour) = 0;
   // Appends an entry to a list, after the others.
   virtual void AddItem(ControlId list, const Text& item) = 0;
 

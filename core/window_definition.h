@@ -50,6 +50,8 @@ enum class TitleBarButtons { kMinimizeAndClose, kCloseOnly };
 struct WindowDefinition {
   std::string_view name;
   TextView caption;
+  std::string_view icon;     // artwork file name
+  std::string_view picture;  // drawn unscaled from the client area's top-left; "" for none
   int client_width;
   int client_height;
   int client_left;  // from the screen's left edge

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "about/form2.h"
 #include "catalogue/catalogue_list.h"
 #include "core/life_cycle.h"
 #include "core/profile_store.h"
@@ -45,8 +46,8 @@ void Form1::Form_MouseMove(std::int16_t, std::int16_t, float x, float) {
   tray_icon_.OnMouseMove(x);
 }
 
-void Form1::Button_Click(ControlId button) {
-  switch (const auto control = EnumOf<Form1Control>(button)) {
+void Form1::Control_Click(ControlId clicked) {
+  switch (const auto control = EnumOf<Form1Control>(clicked)) {
     case Form1Control::Command16:
       Command16_Click();
       break;
@@ -86,12 +87,17 @@ void Form1::MenuItem_Click(MenuItemId item) {
       ex_Click();
       break;
     case Form1MenuItem::or_:
+      or_Click();
       break;
   }
 }
 
 void Form1::cr_Click() {
   tray_icon_.HideOwner();
+}
+
+void Form1::or_Click() {
+  Form2::Open(desktop_);
 }
 
 void Form1::vrr_Click() {

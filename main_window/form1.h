@@ -26,15 +26,16 @@ class Form1 {
   // A mouse move over the window, which is also how the notification icon reports.
   void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
 
-  // Every button of the window: the seventeen "!" copy their field, "1" and "2" switch
-  // pages, "Перейти!" opens the chosen catalogue.
-  void Button_Click(ControlId button);
+  // A click on a control: the seventeen "!" copy their field, "1" and "2" switch pages,
+  // "Перейти!" opens the chosen catalogue; the rest have no click of their own.
+  void Control_Click(ControlId control);
   void Command16_Click();
   void Command17_Click();
   void Command18_Click();
 
   void MenuItem_Click(MenuItemId item);
   void cr_Click();
+  void or_Click();
   void vrr_Click();
   void ex_Click();
 

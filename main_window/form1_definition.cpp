@@ -12,6 +12,8 @@ constexpr FontDefinition kLabelFont{"MS Sans Serif", 8.25f, 700, 204};
 const WindowDefinition kForm1Window{
     .name = "Form1",
     .caption = u"Quillpad v2",
+    .icon = "quillpad.ico",
+    .picture = "",
     .client_width = 4890,
     .client_height = 6705,
     .client_left = 7365,

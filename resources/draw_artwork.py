@@ -14,6 +14,9 @@ outline, index finger straight up. Only the standard library is used and the
 output is byte-identical on every run. Rerun from any directory with:
 
     /usr/bin/python3 resources/draw_artwork.py
+
+The About window's icon and banner are drawn by draw_about_artwork.py beside
+this script, which reuses its shapes, rasteriser and file writers.
 """
 
 import math
@@ -327,27 +330,34 @@ def png_bytes(rgba_rows):
             + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
-def dib_4bpp(grid):
-    """An icon/cursor image: BITMAPINFOHEADER, palette, 4-bit colour rows, AND mask.
+def dib(grid, palette=PALETTE):
+    """An icon/cursor image: BITMAPINFOHEADER, palette, colour rows, AND mask.
 
-    Rows run bottom-up and are padded to 32 bits; the header height counts
-    both the colour and the mask bitmaps, as icon resources require.
-    Transparent pixels are black in colour and set in the mask.
+    The grid holds indices into `palette`, whose 2 or 16 entries make the
+    image 1 or 4 bits a pixel. Rows run bottom-up and are padded to 32 bits;
+    the header height counts both the colour and the mask bitmaps, as icon
+    resources require. Transparent pixels are index 0 in colour and set in
+    the mask.
     """
     size = len(grid)
+    bpp = {2: 1, 16: 4}[len(palette)]
     colour_rows, mask_rows = [], []
     for row in reversed(grid):
-        indices = [0 if c is None else c for c in row]
-        packed = bytes((indices[i] << 4) | indices[i + 1] for i in range(0, size, 2))
-        colour_rows.append(_pad32(packed))
-        mask = 0
-        for c in row:
-            mask = (mask << 1) | (c is None)
-        mask_rows.append(_pad32(mask.to_bytes(size // 8, "big")))
+        colour_rows.append(_pad32(_pack_bits([0 if c is None else c for c in row], bpp)))
+        mask_rows.append(_pad32(_pack_bits([int(c is None) for c in row], 1)))
     bits = b"".join(colour_rows) + b"".join(mask_rows)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, len(bits), 0, 0, 16, 0)
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
-    return header + palette + bits
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, bpp, 0, len(bits), 0, 0,
+                         len(palette), 0)
+    entries = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in palette)
+    return header + entries + bits
+
+
+def _pack_bits(values, bpp):
+    """Pack a row of small values, leftmost pixel in the high bits."""
+    packed = 0
+    for value in values:
+        packed = (packed << bpp) | value
+    return packed.to_bytes(len(values) * bpp // 8, "big")
 
 
 def _pad32(row):
@@ -357,16 +367,19 @@ def _pad32(row):
 def icon_file(images, kind, hotspot=(0, 0)):
     """An .ico (kind 1) or .cur (kind 2) holding the given (size, dib) images.
 
-    In a cursor the two directory words that an icon uses for planes and
-    bit count hold the hot spot's x and y instead.
+    The directory's colour count and bit count are read from each image's
+    header. In a cursor the two directory words that an icon uses for planes
+    and bit count hold the hot spot's x and y instead.
     """
     out = struct.pack("<HHH", 0, kind, len(images))
     offset = 6 + 16 * len(images)
-    for size, dib in images:
-        words = (1, 4) if kind == 1 else hotspot
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 16, 0, *words, len(dib), offset)
-        offset += len(dib)
-    return out + b"".join(dib for _, dib in images)
+    for size, image in images:
+        bpp = struct.unpack_from("<H", image, 14)[0]
+        words = (1, bpp) if kind == 1 else hotspot
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 1 << bpp, 0, *words,
+                           len(image), offset)
+        offset += len(image)
+    return out + b"".join(image for _, image in images)
 
 
 # --- Main -----------------------------------------------------------------------------
@@ -378,11 +391,11 @@ def main():
     big = smooth_to_rgba(render_smooth(icon_32(), 32, 256))
 
     outputs = {
-        "quillpad.ico": icon_file([(32, dib_4bpp(icon32)), (16, dib_4bpp(icon16))], kind=1),
+        "quillpad.ico": icon_file([(32, dib(icon32)), (16, dib(icon16))], kind=1),
         "quillpad-32.png": png_bytes(pixels_to_rgba(icon32)),
         "quillpad-16.png": png_bytes(pixels_to_rgba(icon16)),
         "quillpad-256.png": png_bytes(big),
-        "hand.cur": icon_file([(32, dib_4bpp(hand))], kind=2, hotspot=(12, 1)),
+        "hand.cur": icon_file([(32, dib(hand))], kind=2, hotspot=(12, 1)),
         "hand.png": png_bytes(pixels_to_rgba(hand)),
     }
     for name, data in outputs.items():

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/twips.h"
+#include "frontends/qt/artwork.h"
 #include "frontends/qt/multi_line_text_box.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/system_colours.h"
@@ -66,15 +67,13 @@ QKeySequence CtrlShortcut(char letter) {
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowLayout& layout, const QIcon& icon, NativeHandle icon_handle)
-    : client_(new QWidget(this)), icon_handle_(icon_handle) {
+FormWindow::FormWindow(const WindowLayout& layout, NativeHandle icon_handle)
+    : client_(new ClientArea(ResolveColour(layout.window.back_colour),
+                             ArtworkPicture(layout.window.picture), this)),
+      icon_handle_(icon_handle) {
   setObjectName(ToQString(layout.window.name));
-  setWindowIcon(icon);
+  setWindowIcon(ArtworkIcon(layout.window.icon));
   setCentralWidget(client_);
-  QPalette background = client_->palette();
-  background.setColor(QPalette::Window, ResolveColour(layout.window.back_colour));
-  client_->setPalette(background);
-  client_->setAutoFillBackground(true);
   client_->setMouseTracking(true);
   client_->installEventFilter(this);
   BuildMenus(layout);
@@ -121,6 +120,10 @@ QWidget* FormWindow::CreateControl(const ControlDefinition& definition, QWidget*
       label->setTextFormat(Qt::PlainText);
       label->setWordWrap(true);
       label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      // Labels report their own moves and clicks, as the window's links need.
+      label->setMouseTracking(true);
+      label->installEventFilter(this);
+      labels_[label] = definition.id;
       control = label;
       break;
     }
@@ -186,6 +189,7 @@ void FormWindow::PlaceWindow(const WindowDefinition& window) {
 }
 
 void FormWindow::SetPinnedOnTop() {
+  pinned_ = true;
   // On the native window itself: changing the widget's flags would recreate it under a new
   // handle, and hide it if shown.
   windowHandle()->setFlag(Qt::WindowStaysOnTopHint, true);
@@ -193,6 +197,7 @@ void FormWindow::SetPinnedOnTop() {
 
 void FormWindow::Show() {
   show();
+  if (after_show_) after_show_();
 }
 
 void FormWindow::Hide() {
@@ -260,6 +265,13 @@ void FormWindow::SetText(ControlId control, const Text& text) {
   }
 }
 
+void FormWindow::SetTextColour(ControlId control, Colour colour) {
+  QWidget* widget = Control(control);
+  QPalette palette = widget->palette();
+  palette.setColor(widget->foregroundRole(), ResolveColour(colour));
+  widget->setPalette(palette);
+}
+
 void FormWindow::AddItem(ControlId list, const Text& item) {
   auto* combo = static_cast<QComboBox*>(Control(list));
   // The toolkit would choose the first entry added; the list starts with none chosen.
@@ -285,7 +297,22 @@ bool FormWindow::IsMenuShortcut(const QKeyEvent& key) const {
   });
 }
 
+void FormWindow::ReportLabelEvent(QObject* watched, const QEvent& event) {
+  const auto label = labels_.find(watched);
+  if (label == labels_.end()) return;
+  if (event.type() == QEvent::MouseMove && events_.control_mouse_move) {
+    events_.control_mouse_move(label->second);
+  } else if (event.type() == QEvent::MouseButtonRelease && events_.click) {
+    const auto& release = static_cast<const QMouseEvent&>(event);
+    if (release.button() == Qt::LeftButton &&
+        static_cast<QWidget*>(watched)->rect().contains(release.position().toPoint())) {
+      events_.click(label->second);
+    }
+  }
+}
+
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  ReportLabelEvent(watched, *event);
   if (watched == client_ && event->type() == QEvent::MouseMove) {
     const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
     // Only moves over the window's own background: controls keep theirs.

@@ -9,15 +9,18 @@
 
 #include "core/window.h"
 #include "core/window_definition.h"
+#include "frontends/qt/client_area.h"
 
 namespace quillpad::qt {
 
 // What a window reports of its user's actions; each is run through the event boundary.
 struct WindowEvents {
-  std::function<void(ControlId)> click;
-  std::function<void(MenuItemId)> menu_item;
-  std::function<void(float x_twips, float y_twips)> mouse_move;
-  std::function<void()> close_requested;
+  std::function<void(ControlId)> click = {};
+  std::function<void(ControlId)> control_mouse_move = {};
+  std::function<void(MenuItemId)> menu_item = {};
+  // Over the window's own background only.
+  std::function<void(float x_twips, float y_twips)> mouse_move = {};
+  std::function<void()> close_requested = {};
 };
 
 struct WindowLayout {
@@ -31,9 +34,11 @@ struct WindowLayout {
 // reports user events, deciding nothing itself.
 class FormWindow : public QMainWindow, public Window {
  public:
-  FormWindow(const WindowLayout& layout, const QIcon& icon, NativeHandle icon_handle);
+  FormWindow(const WindowLayout& layout, NativeHandle icon_handle);
 
   void SetEvents(WindowEvents events) { events_ = std::move(events); }
+  // Called after every Show, so that the desktop can keep pinned windows in front.
+  void SetAfterShow(std::function<void()> after_show) { after_show_ = std::move(after_show); }
 
   QWidget* Control(ControlId id) const { return controls_.at(id); }
   QMenu* Menu(MenuId id) const { return menus_.at(id); }
@@ -53,10 +58,12 @@ class FormWindow : public QMainWindow, public Window {
   void SetVisible(ControlId control, bool visible) override;
   Text GetText(ControlId control) override;
   void SetText(ControlId control, const Text& text) override;
+  void SetTextColour(ControlId control, Colour colour) override;
   void AddItem(ControlId list, const Text& item) override;
   void PopupMenu(MenuId menu) override;
 
   void SetPinnedOnTop();
+  bool pinned() const { return pinned_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -68,11 +75,15 @@ class FormWindow : public QMainWindow, public Window {
   void PlaceWindow(const WindowDefinition& window);
   QWidget* CreateControl(const ControlDefinition& definition, QWidget* parent);
   bool IsMenuShortcut(const QKeyEvent& key) const;
+  void ReportLabelEvent(QObject* watched, const QEvent& event);
 
-  QWidget* client_ = nullptr;
+  ClientArea* client_ = nullptr;
   NativeHandle icon_handle_;
+  bool pinned_ = false;
   WindowEvents events_;
+  std::function<void()> after_show_;
   std::map<ControlId, QWidget*> controls_;
+  std::map<const QObject*, ControlId> labels_;
   std::map<MenuId, QMenu*> menus_;
   std::map<MenuItemId, QAction*> menu_items_;
 };

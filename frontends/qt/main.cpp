@@ -1,7 +1,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QIcon>
 
+#include "frontends/qt/about_window.h"
+#include "frontends/qt/artwork.h"
 #include "frontends/qt/event_boundary.h"
 #include "frontends/qt/form_window.h"
 #include "frontends/qt/qt_desktop.h"
@@ -13,22 +14,21 @@ int main(int argc, char** argv) {
   // Qt takes its own options (-platform, -display); the program reads no command line.
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
-
-  QIcon icon;
-  icon.addFile(QStringLiteral(":/quillpad/quillpad-16.png"));
-  icon.addFile(QStringLiteral(":/quillpad/quillpad-32.png"));
-  QApplication::setWindowIcon(icon);
+  QApplication::setWindowIcon(qt::ArtworkIcon(kForm1Window.icon));
 
   qt::QtDesktop desktop;
-  const NativeHandle icon_handle = desktop.notification_icons().RegisterIcon(icon);
-  qt::FormWindow window({kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems}, icon,
-                        icon_handle);
-  Form1 form1(window, desktop);
   const qt::EventBoundary boundary(desktop);
+  qt::FormWindow window({kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems},
+                        desktop.notification_icons().IconHandle(kForm1Window.icon));
+  Form1 form1(window, desktop);
 
   desktop.AddLoadedWindow(window, [&] { form1.Form_Unload(); });
+  desktop.SetWindowFactory([&](std::string_view name) -> qt::FormWindow* {
+    if (name == kForm2Window.name) return new qt::AboutWindow(desktop, boundary);
+    return nullptr;
+  });
   window.SetEvents({
-      .click = [&](ControlId button) { boundary.Run([&] { form1.Button_Click(button); }); },
+      .click = [&](ControlId control) { boundary.Run([&] { form1.Control_Click(control); }); },
       .menu_item = [&](MenuItemId item) { boundary.Run([&] { form1.MenuItem_Click(item); }); },
       .mouse_move = [&](float x,
                         float y) { boundary.Run([&] { form1.Form_MouseMove(0, 0, x, y); }); },
@@ -43,5 +43,8 @@ int main(int argc, char** argv) {
   });
 
   boundary.Run([&] { form1.Form_Load(); });
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  // Windows unloaded on the way out are deleted before the toolkit goes.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return status;
 }

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <cstring>
 
+#include "frontends/qt/artwork.h"
+
 namespace quillpad::qt {
 namespace {
 
@@ -44,9 +46,12 @@ NotificationIcons::NotificationIcons() {
   QCoreApplication::instance()->installEventFilter(this);
 }
 
-NativeHandle NotificationIcons::RegisterIcon(const QIcon& icon) {
+NativeHandle NotificationIcons::IconHandle(std::string_view artwork) {
+  const auto known = handles_.find(artwork);
+  if (known != handles_.end()) return known->second;
   const auto handle = static_cast<NativeHandle>(icons_.size() + 1);
-  icons_[handle] = icon;
+  icons_[handle] = ArtworkIcon(artwork);
+  handles_.emplace(std::string(artwork), handle);
   return handle;
 }
 

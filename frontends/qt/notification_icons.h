@@ -6,6 +6,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "core/desktop.h"
@@ -21,7 +23,9 @@ class NotificationIcons : public QObject {
 
   NotificationIcons();
 
-  NativeHandle RegisterIcon(const QIcon& icon);
+  // The handle of one of the program's icons, by its artwork name; the same name always
+  // gives the same handle.
+  NativeHandle IconHandle(std::string_view artwork);
   void OnActivated(ActivationHandler handler) { on_activated_ = std::move(handler); }
 
   static bool Available();
@@ -35,6 +39,7 @@ class NotificationIcons : public QObject {
 
   void Report(TrayActivation activation);
 
+  std::map<std::string, NativeHandle, std::less<>> handles_;
   std::map<NativeHandle, QIcon> icons_;
   std::map<Key, std::unique_ptr<QSystemTrayIcon>> shown_;
   ActivationHandler on_activated_;

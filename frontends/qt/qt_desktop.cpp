@@ -24,7 +24,21 @@ QClipboard& Clipboard() {
 }  // namespace
 
 void QtDesktop::AddLoadedWindow(FormWindow& window, std::function<void()> unload) {
+  window.SetAfterShow([this] { RaisePinnedWindows(); });
   windows_.push_back({&window, std::move(unload)});
+}
+
+int QtDesktop::IndexOf(const FormWindow& window) const {
+  const auto found =
+      std::find_if(windows_.begin(), windows_.end(),
+                   [&](const LoadedWindow& loaded) { return loaded.window == &window; });
+  return found == windows_.end() ? -1 : static_cast<int>(found - windows_.begin());
+}
+
+void QtDesktop::RaisePinnedWindows() {
+  for (const LoadedWindow& loaded : windows_) {
+    if (loaded.window->pinned() && loaded.window->isVisible()) loaded.window->raise();
+  }
 }
 
 void QtDesktop::ClearClipboard() {
@@ -89,6 +103,22 @@ void QtDesktop::WriteSetting(const Text& application, const Text& section, const
 
 void QtDesktop::FlushSettings(const Text& application) {
   settings_.Flush(ToQString(application));
+}
+
+Window* QtDesktop::FindLoadedWindow(std::string_view name) {
+  const QString wanted = ToQString(name);
+  for (const LoadedWindow& loaded : windows_) {
+    if (loaded.window->objectName() == wanted) return loaded.window;
+  }
+  return nullptr;
+}
+
+Window& QtDesktop::LoadWindow(std::string_view name) {
+  FormWindow* window = factory_ ? factory_(name) : nullptr;
+  if (window == nullptr) {
+    throw PlatformError("Окно «" + std::string(name) + "» не удалось создать.");
+  }
+  return *window;
 }
 
 int QtDesktop::LoadedWindowCount() {

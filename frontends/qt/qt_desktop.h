@@ -15,8 +15,15 @@ class QtDesktop : public Desktop {
  public:
   NotificationIcons& notification_icons() { return icons_; }
 
+  // Creates a window by its definition's name, or returns null for a name it does not know;
+  // the window is added to the loaded ones by the factory.
+  using WindowFactory = std::function<FormWindow*(std::string_view name)>;
+  void SetWindowFactory(WindowFactory factory) { factory_ = std::move(factory); }
+
   // Adds a window to the loaded windows; `unload` is its unload handler.
   void AddLoadedWindow(FormWindow& window, std::function<void()> unload);
+  // Where the window stands in the loaded windows, for unloading it on request.
+  int IndexOf(const FormWindow& window) const;
 
   bool ended() const { return ended_; }
 
@@ -34,6 +41,8 @@ class QtDesktop : public Desktop {
   void WriteSetting(const Text& application, const Text& section, const Text& key,
                     const Text& value) override;
   void FlushSettings(const Text& application) override;
+  Window* FindLoadedWindow(std::string_view name) override;
+  Window& LoadWindow(std::string_view name) override;
   int LoadedWindowCount() override;
   void UnloadWindow(int index) override;
   [[noreturn]] void EndProcess() override;
@@ -45,6 +54,10 @@ class QtDesktop : public Desktop {
     bool unloading = false;
   };
 
+  // The desktop keeps pinned windows in front of the others, also of one just shown.
+  void RaisePinnedWindows();
+
+  WindowFactory factory_;
   NotificationIcons icons_;
   IniSettings settings_;
   std::vector<LoadedWindow> windows_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -34,7 +35,7 @@ class FormWindowTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   }
 
-  FormWindow window{{kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems}, QIcon(), 1};
+  FormWindow window{{kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems}, 1};
   std::vector<MenuItemId> chosen;
 };
 
@@ -124,7 +125,8 @@ TEST_F(FormWindowTest, ProgramBoxesAndTheCatalogueStartHiddenTheRestShown) {
 
 TEST_F(FormWindowTest, MenuShortcutsFireEvenWhileATextBoxHasTheFocus) {
   ShowAndActivate();
-  for (Form1Control box : {Form1Control::Text4, Form1Control::Text16}) {
+  // An author's box, the comments box, and a box of the program's details.
+  for (Form1Control box : {Form1Control::Text4, Form1Control::Text16, Form1Control::Text15}) {
     Widget(box)->setFocus();
     QTest::keyClick(Widget(box), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(Widget(box), Qt::Key_D, Qt::ControlModifier);
@@ -133,9 +135,36 @@ TEST_F(FormWindowTest, MenuShortcutsFireEvenWhileATextBoxHasTheFocus) {
   const auto item = [](Form1MenuItem i) { return IdOf<MenuItemId>(i); };
   const std::vector<MenuItemId> expected = {item(Form1MenuItem::or_), item(Form1MenuItem::cr),
                                             item(Form1MenuItem::vrr)};
-  std::vector<MenuItemId> twice = expected;
-  twice.insert(twice.end(), expected.begin(), expected.end());
-  EXPECT_EQ(chosen, twice);
+  std::vector<MenuItemId> thrice;
+  for (int i = 0; i < 3; ++i) thrice.insert(thrice.end(), expected.begin(), expected.end());
+  EXPECT_EQ(chosen, thrice);
+}
+
+TEST_F(FormWindowTest, TheCatalogueListStartsWithNothingChosen) {
+  for (int i = 0; i < 3; ++i) window.AddItem(Id(Form1Control::Combo1), u"https://example.org/");
+  auto* combo = static_cast<QComboBox*>(Widget(Form1Control::Combo1));
+  EXPECT_EQ(combo->count(), 3);
+  EXPECT_EQ(combo->currentIndex(), -1);
+  EXPECT_EQ(window.GetText(Id(Form1Control::Combo1)), u"");
+  EXPECT_FALSE(combo->isEditable());
+}
+
+TEST_F(FormWindowTest, VisibilityReadsBackAsTheToolkitsTruthValues) {
+  EXPECT_EQ(window.Visible(Id(Form1Control::Text3)), kVbTrue);  // although the window is hidden
+  window.SetVisible(Id(Form1Control::Text3), false);
+  EXPECT_EQ(window.Visible(Id(Form1Control::Text3)), kVbFalse);
+}
+
+TEST_F(FormWindowTest, EachCopyButtonTellsScreenReadersWhichFieldItCopies) {
+  EXPECT_EQ(Widget(Form1Control::Command12)->accessibleName(), QStringLiteral("Copy: e-mail"));
+  EXPECT_EQ(static_cast<QPushButton*>(Widget(Form1Control::Command12))->text(),
+            QStringLiteral("!"));
+  QStringList names;
+  for (const auto& control : kForm1Controls) {
+    if (control.caption == u"!") names << window.Control(control.id)->accessibleName();
+  }
+  names.removeDuplicates();
+  EXPECT_EQ(names.size(), 17);
 }
 
 TEST_F(FormWindowTest, ThePopUpMenuIsNotInTheMenuBarAndHasOnlyExit) {

@@ -16,7 +16,7 @@ class TextBoxesTest : public ::testing::Test {
     return window.GetText(Id(box));
   }
 
-  FormWindow window{{kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems}, QIcon(), 1};
+  FormWindow window{{kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems}, 1};
 };
 
 TEST_F(TextBoxesTest, SingleLineBoxesHoldAnyTextWhole) {

@@ -97,7 +97,7 @@ TEST_F(Form1Test, ButtonsSwitchPagesCopyTheFieldOnShowAndOpenTheChosenCatalogue)
   window.texts[Id(Form1Control::Text3)] = u"Company";
   window.texts[Id(Form1Control::Text18)] = u"Program";
   window.texts[Id(Form1Control::Combo1)] = u"https://www.softonic.com/";
-  const auto click = [&](Form1Control button) { form.Button_Click(Id(button)); };
+  const auto click = [&](Form1Control button) { form.Control_Click(Id(button)); };
   click(Form1Control::Command4);
   EXPECT_EQ(desktop.clipboard, u"Company");
   click(Form1Control::Command17);
@@ -109,6 +109,19 @@ TEST_F(Form1Test, ButtonsSwitchPagesCopyTheFieldOnShowAndOpenTheChosenCatalogue)
   click(Form1Control::Command18);
   EXPECT_EQ(desktop.opened, std::vector<Text>{u"https://www.softonic.com/"});
   EXPECT_EQ(window.items[Id(Form1Control::Combo1)].size(), 31u);
+}
+
+TEST_F(Form1Test, ExitingWithTheAboutWindowOpenUnloadsItFirstThenSavesAndEnds) {
+  form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::or_));
+  form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::or_));
+  ASSERT_EQ(desktop.windows.size(), 2u);
+  log.clear();
+  EXPECT_THROW(form.vrr_Click(), ProcessEnded);
+  EXPECT_EQ(log[0], "desktop.UnloadWindow 1");
+  EXPECT_EQ(log[1], "desktop.unloaded Form2");
+  EXPECT_EQ(log[2], "desktop.UnloadWindow 0");
+  EXPECT_EQ(desktop.settings.size(), 25u);
+  EXPECT_EQ(log.back(), "desktop.EndProcess");
 }
 
 TEST_F(Form1Test, StartupWithNoNotificationAreaShowsTheWindowOnceEverythingIsLoaded) {

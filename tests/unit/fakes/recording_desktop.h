@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -9,6 +10,7 @@
 
 #include "core/desktop.h"
 #include "core/errors.h"
+#include "fakes/recording_window.h"
 
 namespace quillpad::testing {
 
@@ -72,6 +74,20 @@ class RecordingDesktop : public Desktop {
     for (auto& [key, value] : staged) settings[key] = value;
     staged.clear();
   }
+  Window* FindLoadedWindow(std::string_view name) override {
+    const auto found = named.find(std::string(name));
+    return found == named.end() ? nullptr : found->second.get();
+  }
+  Window& LoadWindow(std::string_view name) override {
+    const std::string loaded(name);
+    Record("LoadWindow " + loaded);
+    auto& window = named[loaded] = std::make_unique<RecordingWindow>(log_);
+    windows.push_back({[this, loaded] {
+      Record("unloaded " + loaded);
+      named.erase(loaded);
+    }});
+    return *window;
+  }
   int LoadedWindowCount() override { return static_cast<int>(windows.size()); }
   void UnloadWindow(int index) override {
     Record("UnloadWindow " + std::to_string(index));
@@ -109,6 +125,7 @@ class RecordingDesktop : public Desktop {
   std::map<SettingKey, Text> staged;
   std::vector<NarrowTrayRecord> records;
   std::vector<LoadedWindow> windows;
+  std::map<std::string, std::unique_ptr<RecordingWindow>> named;
 
  private:
   void Record(std::string entry) { log_.push_back("desktop." + std::move(entry)); }

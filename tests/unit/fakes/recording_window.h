@@ -46,6 +46,11 @@ class RecordingWindow : public Window {
     return texts[control];
   }
   void SetText(ControlId control, const Text& text) override { texts[control] = text; }
+  void SetTextColour(ControlId control, Colour colour) override {
+    Record("SetTextColour " + std::to_string(static_cast<int>(control)) + " " +
+           std::to_string(colour));
+    colours[control] = colour;
+  }
   void AddItem(ControlId list, const Text& item) override {
     Record("AddItem " + std::to_string(static_cast<int>(list)));
     items[list].push_back(item);
@@ -61,6 +66,7 @@ class RecordingWindow : public Window {
   std::map<ControlId, Text> texts;
   std::map<ControlId, bool> visibility;  // a control not listed is visible
   std::map<ControlId, std::vector<Text>> items;
+  std::map<ControlId, Colour> colours;
   std::optional<ControlId> fail_visibility_at;
 
  private:
