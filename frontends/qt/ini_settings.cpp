@@ -18,13 +18,26 @@ QString Joined(const QString& section, const QString& key) {
 QString WriteFailureReason(const QString& path) {
   const QFileInfo file(path);
   const QFileInfo folder(file.absolutePath());
-  if (!folder.exists())
+  if (!folder.exists()) {
     return QStringLiteral("папку «%1» не удалось создать").arg(folder.filePath());
+  }
+  if (!folder.isDir()) {
+    return QStringLiteral("на месте папки «%1» лежит файл").arg(folder.filePath());
+  }
   if (!folder.isWritable()) {
     return QStringLiteral("папка «%1» закрыта для записи").arg(folder.filePath());
   }
+  if (file.isDir()) return QStringLiteral("на месте файла лежит папка");
   if (file.exists() && !file.isWritable()) return QStringLiteral("файл закрыт для записи");
   return QStringLiteral("запись не удалась (возможно, диск заполнен)");
+}
+
+// A value that another program wrote with a bare comma reads as a list; it is still the
+// one text the user typed.
+QString AsText(const QVariant& value) {
+  if (value.typeId() == QMetaType::QStringList)
+    return value.toStringList().join(QStringLiteral(", "));
+  return value.toString();
 }
 
 }  // namespace
@@ -37,7 +50,7 @@ QString IniSettings::FilePath(const QString& application) {
 QString IniSettings::Read(const QString& application, const QString& section, const QString& key,
                           const QString& fallback) const {
   const QSettings settings(FilePath(application), QSettings::IniFormat);
-  return settings.value(Joined(section, key), fallback).toString();
+  return AsText(settings.value(Joined(section, key), fallback));
 }
 
 void IniSettings::Write(const QString& application, const QString& section, const QString& key,

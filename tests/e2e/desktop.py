@@ -4,6 +4,7 @@ Each Desktop owns its own display, tray, HOME and XDG_CONFIG_HOME, and tears
 all of them down on close(), whatever state the test left them in.
 """
 
+import dataclasses
 import os
 import shutil
 import signal
@@ -30,9 +31,8 @@ CLIENT_HEIGHT = 447
 FIRST_RUN_CLIENT_ORIGIN = (491, 68)
 TWIPS_PER_PIXEL = 15
 
-# Text boxes of the first page: client x range and row top, in client pixels.
+# Text boxes of the first page span client x 152..305; row tops in client pixels.
 BOX_LEFT = 152
-BOX_RIGHT = 305
 BOX_TOPS = {
     "name": 8, "lastname": 24, "midname": 40, "company": 80, "title": 128,
     "street1": 160, "streer2": 176, "city": 192, "state": 232, "county": 280,
@@ -46,9 +46,13 @@ SETTINGS_KEYS = (
     "email phone fax comments top left prgvers prgfullo prgname prgemail "
     "prgdownl1 prgdownl2 prgwww prgo").split()
 
+UNICODE_KEYSYM_BASE = 0x1000000
 DEFAULT_TIMEOUT = 10.0
 # Longer than the desktop's double-click interval (400 ms), so a lone click has settled.
 DOUBLE_CLICK_SETTLE = 0.8
+# A right-click within moments of the icon docking after a hide can open the menu and
+# close it again at once while the program settles its focus; no person clicks so fast.
+ICON_SETTLE = 0.5
 
 
 def binary_path():
@@ -56,6 +60,8 @@ def binary_path():
     path = os.environ.get("QUILLPAD_BINARY")
     if not path:
         raise RuntimeError("set QUILLPAD_BINARY to the Quillpad executable")
+    if not os.access(path, os.X_OK):
+        raise RuntimeError(f"QUILLPAD_BINARY={path} is not an executable file")
     return os.path.abspath(path)
 
 
@@ -82,25 +88,20 @@ def holds_throughout(predicate, duration, interval=0.05):
 
 
 def kill_group(process, grace=3.0):
-    """End a process started with its own session, and everything it started."""
-    if process is None or process.poll() is not None and not _group_alive(process.pid):
+    """End a process started in its own session, and all it started (dbus-daemon too)."""
+    if process is None:
         return
-    for sig, wait in ((signal.SIGTERM, grace), (signal.SIGKILL, grace)):
+    for sig in (signal.SIGTERM, signal.SIGKILL):
         try:
             os.killpg(process.pid, sig)
         except ProcessLookupError:
-            break
+            return  # the whole group is gone already
         try:
-            process.wait(timeout=wait)
-            break
+            process.wait(timeout=grace)
         except subprocess.TimeoutExpired:
             continue
-    # A group member may outlive its leader (dbus-daemon); make sure it goes too.
-    if _group_alive(process.pid):
-        try:
-            os.killpg(process.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
+        if not _group_alive(process.pid):
+            return
 
 
 def _group_alive(pgid):
@@ -111,18 +112,18 @@ def _group_alive(pgid):
         return False
 
 
+@dataclasses.dataclass(frozen=True)
 class Geometry:
     """Position (screen pixels) and size of an X window."""
 
-    def __init__(self, x, y, width, height):
-        self.x, self.y, self.width, self.height = x, y, width, height
+    x: int
+    y: int
+    width: int
+    height: int
 
     @property
     def centre(self):
         return self.x + self.width // 2, self.y + self.height // 2
-
-    def __repr__(self):
-        return f"Geometry({self.x}, {self.y}, {self.width}, {self.height})"
 
 
 class Desktop:
@@ -136,10 +137,13 @@ class Desktop:
         self.runtime_dir = self._make_dir("runtime", mode=0o700)
         self.stub_dir = self._make_dir("bin")
         self.xdg_open_log = os.path.join(self.root_dir, "xdg-open.log")
+        self.app_log = os.path.join(self.root_dir, "program.log")
         self.app_name = APP_NAME
         self.xvfb = self.trayer = self.app = None
         self.display_name = None
         self.x = None
+        self._bound_chars = set()
+        self._icons_seen = {}  # tray icon window id -> when it was first seen
         self._write_xdg_open_stub()
 
     # ---- life cycle -------------------------------------------------------
@@ -160,16 +164,12 @@ class Desktop:
             self.x.close()
             self.x = None
         kill_group(self.xvfb)
-        for process in (self.app, self.trayer, self.xvfb):
-            if process is not None and process.stdout is not None:
-                process.stdout.close()
         shutil.rmtree(self.root_dir, ignore_errors=True)
 
     def launch(self, binary=None):
         """Start the program (under its own D-Bus session) and wait until it is up."""
         binary = binary or binary_path()
         self.app_name = os.path.basename(binary)
-        self.app_log = os.path.join(self.root_dir, f"{self.app_name}.log")
         with open(self.app_log, "ab") as log:
             self.app = subprocess.Popen(
                 ["dbus-run-session", "--", binary], env=self.environment(),
@@ -227,6 +227,13 @@ class Desktop:
             raise AssertionError(f"the program ended at start:\n{self.app_output()}")
         return self.tray_icons() or self.main_window_mapped()
 
+    def xdg_open_calls(self):
+        """Argument lines the program passed to xdg-open, oldest first."""
+        if not os.path.exists(self.xdg_open_log):
+            return []
+        with open(self.xdg_open_log) as f:
+            return f.read().splitlines()
+
     def app_output(self):
         with open(self.app_log, errors="replace") as f:
             return f.read()
@@ -276,28 +283,24 @@ class Desktop:
         origin = window.translate_coords(self.x.screen().root, 0, 0)
         return Geometry(-origin.x, -origin.y, size.width, size.height)
 
-    def windows_named(self, name, windows=None):
-        windows = self.top_level_windows() if windows is None else windows
-        return [w for w in windows if self.window_name(w) == name]
+    def windows_named(self, name):
+        return [w for w in self.top_level_windows() if self.window_name(w) == name]
 
     def mapped_windows_named(self, name):
         return [w for w in self.windows_named(name) if self.is_mapped(w)]
 
     def main_window(self):
         """The main window; Qt may recreate it, so look it up afresh each time."""
-        windows = self.windows_named(self._main_title())
+        windows = self.windows_named(MAIN_WINDOW_TITLE)
         mapped = [w for w in windows if self.is_mapped(w)]
         return (mapped or windows or [None])[0]
 
     def main_window_mapped(self):
-        return bool(self.mapped_windows_named(self._main_title()))
+        return bool(self.mapped_windows_named(MAIN_WINDOW_TITLE))
 
     def wait_main_window_mapped(self, timeout=DEFAULT_TIMEOUT):
         wait_until(self.main_window_mapped, timeout, what="the main window to show")
         return self.main_window()
-
-    def _main_title(self):
-        return MAIN_WINDOW_TITLE.replace(APP_NAME, self.app_name, 1)
 
     def net_wm_state(self, window):
         prop = window.get_full_property(self.atom("_NET_WM_STATE"), Xatom.ATOM)
@@ -317,8 +320,15 @@ class Desktop:
         self.x.flush()
 
     def screenshot(self, window, path):
+        """Save the window as PNG once it shows more than a blank background."""
+        wait_until(lambda: self._capture(window, path) > 2, what="the window to be painted")
+
+    def _capture(self, window, path):
         subprocess.run(["import", "-window", str(window.id), path],
                        env=self.environment(), check=True, timeout=DEFAULT_TIMEOUT)
+        colours = subprocess.run(["identify", "-format", "%k", path], check=True,
+                                 capture_output=True, text=True, timeout=DEFAULT_TIMEOUT)
+        return int(colours.stdout)
 
     # ---- the tray ---------------------------------------------------------
 
@@ -329,8 +339,11 @@ class Desktop:
     def tray_icons(self):
         """Mapped windows docked in trayer's panel that carry the program's name."""
         panel = self.panel()
-        return [w for w in self._descendants(panel) if self.window_name(w) == self.app_name
-                and self.is_mapped(w)] if panel else []
+        icons = [w for w in self._descendants(panel) if self.window_name(w) == self.app_name
+                 and self.is_mapped(w)] if panel else []
+        now = time.monotonic()
+        self._icons_seen = {w.id: self._icons_seen.get(w.id, now) for w in icons}
+        return icons
 
     def tray_icon(self):
         icons = wait_until(self.tray_icons, what="the tray icon")
@@ -354,7 +367,7 @@ class Desktop:
         for window in self.top_level_windows():
             wm_class = self.window_class(window)
             if (wm_class and self.app_name in wm_class and self.is_mapped(window)
-                    and self.window_name(window) != self._main_title()):
+                    and self.window_name(window) != MAIN_WINDOW_TITLE):
                 return window
         return None
 
@@ -365,7 +378,8 @@ class Desktop:
                        timeout=DEFAULT_TIMEOUT)
 
     def move_to(self, x, y):
-        self.xdotool("mousemove", "--sync", x, y)
+        # No --sync: it waits forever when the pointer is already there.
+        self.xdotool("mousemove", x, y)
 
     def move_onto(self, window):
         self.move_to(*self.geometry(window).centre)
@@ -379,8 +393,14 @@ class Desktop:
         self.xdotool("click", "--repeat", 2, "--delay", 80, 1)
 
     def right_click_tray_icon(self):
-        self.move_onto(self.tray_icon())
+        icon = self.tray_icon()
+        self._let_icon_settle(icon)
+        self.move_onto(icon)
         self.xdotool("click", 3)
+
+    def _let_icon_settle(self, icon):
+        first_seen = self._icons_seen.get(icon.id, time.monotonic())
+        time.sleep(max(0.0, first_seen + ICON_SETTLE - time.monotonic()))
 
     def show_from_tray(self):
         self.double_click_tray_icon()
@@ -389,8 +409,10 @@ class Desktop:
     def choose_tray_exit(self):
         """Right-click the icon and pick the pop-up menu's only item, "Выход"."""
         self.right_click_tray_icon()
-        menu = wait_until(self.popup_menu, what="the tray pop-up menu")
-        self.click_at(*self.geometry(menu).centre)
+        self.click_at(*self.geometry(self.wait_popup_menu()).centre)
+
+    def wait_popup_menu(self):
+        return wait_until(self.popup_menu, what="the tray pop-up menu")
 
     def key(self, *keys):
         self.xdotool("key", "--clearmodifiers", *keys)
@@ -405,6 +427,7 @@ class Desktop:
 
     def type_into(self, box, text):
         """Append text to a box: clicking gives it the keyboard focus without a WM."""
+        self._bind_keys_for(text)
         self.click_box(box)
         self.key("ctrl+End" if box in MULTI_LINE_BOXES else "End")
         for number, line in enumerate(text.split("\n")):
@@ -413,11 +436,44 @@ class Desktop:
             if line:
                 self.xdotool("type", "--delay", 15, "--", line)
 
+    def _bind_keys_for(self, text):
+        """Bind characters missing from the keymap (non-ASCII) to spare keycodes for good.
+
+        xdotool would bind them only while typing and unbind them at once; a busy
+        program then reads the restored keymap and loses characters."""
+        missing = sorted({c for c in text if not c.isascii()} - self._bound_chars)
+        for char in missing:
+            lower, upper = char.lower(), char.upper()
+            if len(lower) != 1 or len(upper) != 1:
+                lower = upper = char
+            keycode = self._spare_keycode()
+            keysyms = [UNICODE_KEYSYM_BASE + ord(lower), UNICODE_KEYSYM_BASE + ord(upper)]
+            width = len(self.x.get_keyboard_mapping(keycode, 1)[0])
+            self.x.change_keyboard_mapping(keycode, [keysyms + [X.NoSymbol] * (width - 2)])
+            self._bound_chars.update((lower, upper))
+        self.x.sync()
+
+    def _spare_keycode(self):
+        first = self.x.display.info.min_keycode
+        rows = self.x.get_keyboard_mapping(first, self.x.display.info.max_keycode - first + 1)
+        spare = [first + i for i, keysyms in enumerate(rows) if not any(keysyms)]
+        if not spare:
+            raise RuntimeError("no spare keycode left to bind a character to")
+        return spare[0]
+
     def focus_main_window(self):
-        """Give the main window the keyboard focus back (no WM does it for us)."""
+        """Give the main window the keyboard focus by clicking a box (no WM does it)."""
         self.click_box("name")
-        wait_until(lambda: self._focused_window_id() == self.main_window().id,
-                   what="the main window to have the keyboard focus")
+        self._wait_focus_on(self.main_window())
+
+    def activate(self, window):
+        """Give a window the keyboard focus the way a window manager would."""
+        self.xdotool("windowfocus", window.id)
+        self._wait_focus_on(window)
+
+    def _wait_focus_on(self, window):
+        wait_until(lambda: self._focused_window_id() == window.id,
+                   what=f"window {window.id:#x} to have the keyboard focus")
 
     def _focused_window_id(self):
         focus = self.x.get_input_focus().focus
@@ -453,10 +509,24 @@ class DesktopTestCase(unittest.TestCase):
         self.addCleanup(self.desktop.close)
         self.desktop.start()
 
-    def relaunch(self, binary=None):
-        """Start the program again in the same desktop, after it has ended."""
+    def launch_and_show(self, binary=None):
+        """Start the program and bring its window out of the tray."""
         self.desktop.launch(binary)
+        return self.desktop.show_from_tray()
 
     def assert_window_at(self, window, x, y):
         geometry = self.desktop.geometry(window)
         self.assertEqual((geometry.x, geometry.y), (x, y), geometry)
+
+    def assert_stays_hidden(self, duration=DOUBLE_CLICK_SETTLE):
+        self.assertTrue(holds_throughout(lambda: not self.desktop.main_window_mapped(), duration),
+                        "the main window was shown")
+
+    def assert_exits_cleanly(self):
+        self.assertEqual(self.desktop.wait_for_exit(), 0, self.desktop.app_output())
+
+    def assert_all_keys_saved(self, app_name=None):
+        """All 25 keys are in the file; returns the parsed values."""
+        settings = self.desktop.read_settings(app_name)
+        self.assertEqual(sorted(settings), sorted(SETTINGS_KEYS))
+        return settings

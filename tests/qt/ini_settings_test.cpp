@@ -61,6 +61,17 @@ TEST_F(IniSettingsTest, ValuesComeBackExactly) {
     EXPECT_EQ(RoundTrip(value), value) << value.left(40).toStdString();
 }
 
+TEST_F(IniSettingsTest, AValueWrittenByHandWithABareCommaIsReadWhole) {
+  QDir().mkpath(config.path() + QStringLiteral("/Quillpad"));
+  QFile file(IniSettings::FilePath(QStringLiteral("Quillpad")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[Setting]\ncompany=Acme, Inc.\n");
+  file.close();
+  EXPECT_EQ(IniSettings().Read(QStringLiteral("Quillpad"), QStringLiteral("Setting"),
+                               QStringLiteral("company"), QString()),
+            QStringLiteral("Acme, Inc."));
+}
+
 TEST_F(IniSettingsTest, AnEmptyValueIsStoredAsAKeyThatExists) {
   EXPECT_EQ(RoundTrip(QString()), QString());
 }
@@ -83,8 +94,9 @@ TEST_F(IniSettingsTest, AFileThatCannotBeWrittenIsReportedWithItsPathAndKeepsNot
     settings.Flush(QStringLiteral("Quillpad"));
     FAIL() << "an unwritable file must be reported";
   } catch (const PlatformError& error) {
-    EXPECT_TRUE(QString::fromUtf8(error.what()).contains(IniSettings::FilePath("Quillpad")))
-        << error.what();
+    const QString message = QString::fromUtf8(error.what());
+    EXPECT_TRUE(message.contains(IniSettings::FilePath("Quillpad"))) << error.what();
+    EXPECT_TRUE(message.contains(QStringLiteral("лежит файл"))) << error.what();
   }
   ASSERT_TRUE(blocker.remove());
   settings.Flush(QStringLiteral("Quillpad"));
