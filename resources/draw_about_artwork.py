@@ -5,7 +5,6 @@ whose shapes, rasteriser and file writers it reuses. Writes, next to this
 script:
   about.ico     three 32x32 images: two 16-colour ones with transparency
                 masks, then a black-and-white one with its mask
-  about-32.png  the first icon image as RGBA
   banner.jpg    451x60 red line art on black, shown under the About texts
 
 The icon is the application's spiral-bound note sheet with a round
@@ -26,7 +25,7 @@ from dataclasses import dataclass
 
 from draw_artwork import (
     BLACK, DARK_RED, GREY, NAVY, OUT_DIR, RED, SILVER, TEAL, WHITE,
-    Capsule, Fill, Line, Polygon, dib, icon_file, pixels_to_rgba, png_bytes,
+    Capsule, Fill, Line, Polygon, dib, icon_file,
     point_on, quill_vane, rect, render_pixels,
 )
 
@@ -243,16 +242,14 @@ def jpeg_bytes(red_rows, extra_options):
 # --- Main -----------------------------------------------------------------------------
 
 def main():
-    first = render_pixels(about_icon(), 32)
     images = [
-        (32, dib(first)),
+        (32, dib(render_pixels(about_icon(), 32))),
         (32, dib(render_pixels(about_icon_navy(), 32))),
         (32, dib(render_pixels(about_icon_mono(), 32), MONO_PALETTE)),
     ]
     art = render_strokes(banner(), BANNER_WIDTH, BANNER_HEIGHT)
     outputs = {
         "about.ico": icon_file(images, kind=1),
-        "about-32.png": png_bytes(pixels_to_rgba(first)),
         "banner.jpg": jpeg_bytes(art, lettering()),
     }
     for name, data in outputs.items():
