@@ -4,7 +4,6 @@
 
 namespace quillpad {
 
-inline constexpr float kTwipsPerInch = 1440.0f;
 inline constexpr float kTwipsPerPoint = 20.0f;
 
 // A desktop that works in device-independent pixels counts 96 of them to the inch.

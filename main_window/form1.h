@@ -44,8 +44,6 @@ class Form1 {
   void TrayIcon_Activated(TrayActivation activation, std::int64_t time_ms,
                           std::int64_t double_click_interval_ms);
 
-  const TrayIcon& tray_icon() const { return tray_icon_; }
-
  private:
   Window& window_;
   Desktop& desktop_;

@@ -42,7 +42,6 @@ class FormWindow : public QMainWindow, public Window {
 
   QWidget* Control(ControlId id) const { return controls_.at(id); }
   QMenu* Menu(MenuId id) const { return menus_.at(id); }
-  QAction* MenuItem(MenuItemId id) const { return menu_items_.at(id); }
 
   // Window
   void Show() override;
