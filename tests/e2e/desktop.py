@@ -31,14 +31,40 @@ CLIENT_HEIGHT = 447
 FIRST_RUN_CLIENT_ORIGIN = (491, 68)
 TWIPS_PER_PIXEL = 15
 
-# Text boxes of the first page span client x 152..305; row tops in client pixels.
+# Text boxes of both pages span client x 152..305 (named by their settings key); row
+# tops in client pixels. Each box's "!" copy button sits at the right end of its row.
 BOX_LEFT = 152
 BOX_TOPS = {
     "name": 8, "lastname": 24, "midname": 40, "company": 80, "title": 128,
     "street1": 160, "streer2": 176, "city": 192, "state": 232, "county": 280,
     "zip": 312, "email": 352, "phone": 368, "fax": 384, "comments": 408,
 }
-MULTI_LINE_BOXES = {"comments"}
+PROGRAM_BOX_TOPS = {
+    "prgname": 80, "prgvers": 96, "prgemail": 128, "prgdownl1": 160, "prgdownl2": 176,
+    "prgwww": 192, "prgo": 232, "prgfullo": 248,
+}
+MULTI_LINE_BOXES = {"comments", "prgfullo"}
+COPY_BUTTON_LEFT = 304
+# Page buttons "1" and "2" (33x17) and the program page's drop-down and "Перейти!" button.
+PAGE_BUTTONS = {1: (8, 424), 2: (40, 424)}
+CATALOGUE_LIST = (24, 24, 145, 21)
+GO_BUTTON = (184, 24, 105, 25)
+
+# Client points (top-left of a small patch) inside controls of one page only, where the
+# other page shows bare background. Page 1: the first name, county, zip, e-mail, fax and
+# comments boxes; page 2: the drop-down, the version box and its "!", the full
+# description box and its "!".
+PAGE_MARKS = {
+    1: [(280, 12), (280, 284), (280, 316), (280, 356), (280, 388), (240, 414)],
+    2: [(100, 28), (280, 100), (307, 100), (240, 256), (307, 256)],
+}
+MARK_SIZE = 4
+LIGHT = 180  # every channel at least this: a control's face, not red text
+
+# What the clipboard holds before a "!" is pressed, so that a stale copy shows.
+NOT_COPIED = "(nothing copied yet)"
+
+ABOUT_TITLE = "About"
 
 SETTINGS_SECTION = "Setting"
 SETTINGS_KEYS = (
@@ -53,6 +79,11 @@ DOUBLE_CLICK_SETTLE = 0.8
 # A right-click within moments of the icon docking after a hide can open the menu and
 # close it again at once while the program settles its focus; no person clicks so fast.
 ICON_SETTLE = 0.5
+
+
+def box_top(box):
+    """Client y of a text box's top, on whichever page it is."""
+    return BOX_TOPS[box] if box in BOX_TOPS else PROGRAM_BOX_TOPS[box]
 
 
 def binary_path():
@@ -192,10 +223,12 @@ class Desktop:
         return path
 
     def _write_xdg_open_stub(self):
-        # Records what the program asks the desktop to open instead of opening it.
+        # Records what the program asks the desktop to open instead of opening it: the
+        # argument count, then each argument, each ended by a unit separator, in one
+        # append so that calls running at once do not mix.
         stub = os.path.join(self.stub_dir, "xdg-open")
         with open(stub, "w") as f:
-            f.write(f"#!/bin/sh\nprintf '%s\\n' \"$*\" >> '{self.xdg_open_log}'\n")
+            f.write(f"#!/bin/sh\nprintf '%s\\037' \"$#\" \"$@\" >> '{self.xdg_open_log}'\n")
         os.chmod(stub, 0o755)
 
     def _start_xvfb(self):
@@ -228,11 +261,34 @@ class Desktop:
         return self.tray_icons() or self.main_window_mapped()
 
     def xdg_open_calls(self):
-        """Argument lines the program passed to xdg-open, oldest first."""
+        """The argument lists the program passed to xdg-open, oldest first."""
         if not os.path.exists(self.xdg_open_log):
             return []
-        with open(self.xdg_open_log) as f:
-            return f.read().splitlines()
+        with open(self.xdg_open_log, encoding="utf-8") as f:
+            fields = f.read().split("\037")[:-1]
+        calls = []
+        while fields:
+            count = int(fields[0])
+            if len(fields) <= count:
+                break  # a call still being written
+            calls.append(fields[1:count + 1])
+            fields = fields[count + 1:]
+        return calls
+
+    def opened_targets(self):
+        """What the program asked the desktop to open, oldest first; xdg-open takes exactly
+        one file or address, so a call with any other number of arguments fails."""
+        calls = self.xdg_open_calls()
+        for call in calls:
+            if len(call) != 1:
+                raise AssertionError(f"xdg-open was given {len(call)} arguments: {call}")
+        return [call[0] for call in calls]
+
+    def wait_opened(self, count):
+        """The opened targets once xdg-open has been called at least count times."""
+        wait_until(lambda: len(self.xdg_open_calls()) >= count,
+                   what=f"{count} call(s) of xdg-open")
+        return self.opened_targets()
 
     def app_output(self):
         with open(self.app_log, errors="replace") as f:
@@ -330,6 +386,36 @@ class Desktop:
                                  capture_output=True, text=True, timeout=DEFAULT_TIMEOUT)
         return int(colours.stdout)
 
+    def screen_pixels(self, x, y, width, height):
+        """Rows of (r, g, b) that the screen shows in the rectangle, windows as stacked.
+
+        Xvfb's 24-bit screen keeps a pixel in 4 bytes, blue first."""
+        image = self.x.screen().root.get_image(x, y, width, height, X.ZPixmap, 0xFFFFFFFF)
+        stride = len(image.data) // height
+        return [[tuple(image.data[row * stride + 4 * col + 2 - i] for i in range(3))
+                 for col in range(width)] for row in range(height)]
+
+    def stacked_above(self, upper, lower):
+        """Whether the server stacks window upper above window lower."""
+        ids = [w.id for w in self.top_level_windows()]  # bottom to top
+        return ids.index(upper.id) > ids.index(lower.id)
+
+    # ---- the clipboard ----------------------------------------------------
+
+    def clipboard_text(self):
+        """The clipboard's text as another program pastes it; None when it offers none."""
+        result = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                env=self.environment(), capture_output=True,
+                                timeout=DEFAULT_TIMEOUT)
+        return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
+
+    def put_on_clipboard(self, text):
+        """Have another program own the clipboard with text (xclip stays until it loses it)."""
+        subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=text.encode("utf-8"),
+                       env=self.environment(), stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, check=True, timeout=DEFAULT_TIMEOUT)
+        wait_until(lambda: self.clipboard_text() == text, what="the clipboard to hold the text")
+
     # ---- the tray ---------------------------------------------------------
 
     def panel(self):
@@ -363,11 +449,12 @@ class Desktop:
         return found
 
     def popup_menu(self):
-        """A mapped top-level window of the program other than its main window."""
+        """A mapped pop-up of the program (menu or drop-down list): a top-level window
+        that is neither its main window nor its About window."""
         for window in self.top_level_windows():
             wm_class = self.window_class(window)
             if (wm_class and self.app_name in wm_class and self.is_mapped(window)
-                    and self.window_name(window) != MAIN_WINDOW_TITLE):
+                    and self.window_name(window) not in (MAIN_WINDOW_TITLE, ABOUT_TITLE)):
                 return window
         return None
 
@@ -412,15 +499,25 @@ class Desktop:
         self.click_at(*self.geometry(self.wait_popup_menu()).centre)
 
     def wait_popup_menu(self):
-        return wait_until(self.popup_menu, what="the tray pop-up menu")
+        return wait_until(self.popup_menu, what="a pop-up menu or list to open")
+
+    def wait_popup_closed(self):
+        wait_until(lambda: self.popup_menu() is None, what="the pop-up to close")
 
     def key(self, *keys):
         self.xdotool("key", "--clearmodifiers", *keys)
 
-    def box_point(self, box):
-        """A screen point inside a text box of the first page, near its left end."""
+    def client_point(self, x, y):
+        """The screen point of a pixel of the main window's client area."""
         client_x, client_y = self.client_origin(self.main_window())
-        return client_x + BOX_LEFT + 10, client_y + BOX_TOPS[box] + 8
+        return client_x + x, client_y + y
+
+    def click_client(self, x, y):
+        self.click_at(*self.client_point(x, y))
+
+    def box_point(self, box):
+        """A screen point inside a text box of either page, near its left end."""
+        return self.client_point(BOX_LEFT + 10, box_top(box) + 8)
 
     def click_box(self, box):
         self.click_at(*self.box_point(box))
@@ -479,6 +576,84 @@ class Desktop:
         focus = self.x.get_input_focus().focus
         return getattr(focus, "id", None)
 
+    # ---- the pages, their "!" buttons and the catalogue -------------------
+
+    def click_copy_button(self, box):
+        """Press the "!" on the box's row; which page is shown decides what it copies."""
+        self.click_client(COPY_BUTTON_LEFT + 8, box_top(box) + 8)
+
+    def copy_with_button(self, box):
+        """Press the box's "!" and return the text another program then pastes.
+
+        Another program owns the clipboard first, so that a stale copy is told apart."""
+        self.put_on_clipboard(NOT_COPIED)
+        self.click_copy_button(box)
+        copied = wait_until(self._copied_text, what=f"the {box} box's copy")
+        return copied[0]
+
+    def _copied_text(self):
+        # Between clearing and filling the clipboard it can have no owner for a moment.
+        text = self.clipboard_text()
+        return None if text in (None, NOT_COPIED) else [text]
+
+    def press_page_button(self, number):
+        """Press the page button "1" (author) or "2" (program)."""
+        left, top = PAGE_BUTTONS[number]
+        self.click_client(left + 16, top + 8)
+
+    def show_page(self, number):
+        """Press the page's button and wait until the page is drawn."""
+        self.press_page_button(number)
+        self.wait_page(number)
+
+    def page_shown(self):
+        """1 or 2 when exactly that page's controls are drawn, else None."""
+        lit = {page: [self._control_drawn_at(*mark) for mark in marks]
+               for page, marks in PAGE_MARKS.items()}
+        shown = [page for page, drawn in lit.items() if all(drawn)]
+        hidden = [page for page, drawn in lit.items() if not any(drawn)]
+        return shown[0] if len(shown) == 1 and len(hidden) == 1 else None
+
+    def wait_page(self, number):
+        wait_until(lambda: self.page_shown() == number, what=f"page {number} to show")
+
+    def _control_drawn_at(self, x, y):
+        # Boxes, buttons and the drop-down are light; labels are red on the black window.
+        patch = self.screen_pixels(*self.client_point(x, y), MARK_SIZE, MARK_SIZE)
+        return any(min(pixel) >= LIGHT for row in patch for pixel in row)
+
+    def open_catalogue_list(self):
+        """Click the program page's drop-down; returns its pop-up list."""
+        left, top, width, height = CATALOGUE_LIST
+        self.click_client(left + width // 2, top + height // 2)
+        return self.wait_popup_menu()
+
+    def press_go(self):
+        """Press "Перейти!", which hands the drop-down's text to the desktop."""
+        left, top, width, height = GO_BUTTON
+        self.click_client(left + width // 2, top + height // 2)
+
+    # ---- the About window -------------------------------------------------
+
+    def about_window(self):
+        found = self.mapped_windows_named(ABOUT_TITLE)
+        return found[0] if found else None
+
+    def open_about(self):
+        """Ctrl+A in the main window (a text box has the focus); returns the About window."""
+        self.focus_main_window()
+        self.key("ctrl+a")
+        return self.wait_about_window()
+
+    def wait_about_window(self):
+        return wait_until(self.about_window, what="the About window to show")
+
+    def about_point(self, about, x, y):
+        """Screen point of an About window pixel: with no window manager the X window is
+        its client area."""
+        place = self.geometry(about)
+        return place.x + x, place.y + y
+
     # ---- settings on disk -------------------------------------------------
 
     def ini_path(self, app_name=None):
@@ -514,6 +689,19 @@ class DesktopTestCase(unittest.TestCase):
         self.desktop.launch(binary)
         return self.desktop.show_from_tray()
 
+    def hide_into_tray(self):
+        """Ctrl+D in the main window: it hides and the icon docks."""
+        self.desktop.focus_main_window()
+        self.desktop.key("ctrl+d")
+        wait_until(lambda: not self.desktop.main_window_mapped(), what="the window to hide")
+        self.desktop.tray_icon()
+
+    def save_and_exit(self):
+        """Ctrl+E in the main window: the program saves and ends cleanly."""
+        self.desktop.focus_main_window()
+        self.desktop.key("ctrl+e")
+        self.assert_exits_cleanly()
+
     def assert_window_at(self, window, x, y):
         geometry = self.desktop.geometry(window)
         self.assertEqual((geometry.x, geometry.y), (x, y), geometry)
@@ -524,6 +712,14 @@ class DesktopTestCase(unittest.TestCase):
 
     def assert_exits_cleanly(self):
         self.assertEqual(self.desktop.wait_for_exit(), 0, self.desktop.app_output())
+
+    def assert_copy_nothing(self, boxes):
+        """Press where the boxes' "!" would be: the clipboard keeps another program's text."""
+        self.desktop.put_on_clipboard(NOT_COPIED)
+        for box in boxes:
+            self.desktop.click_copy_button(box)
+        self.assertTrue(holds_throughout(lambda: self.desktop.clipboard_text() == NOT_COPIED,
+                                         DOUBLE_CLICK_SETTLE), f'a hidden "!" of {boxes} copied')
 
     def assert_all_keys_saved(self, app_name=None):
         """All 25 keys are in the file; returns the parsed values."""

@@ -2,16 +2,10 @@
 
 import unittest
 
-from desktop import DOUBLE_CLICK_SETTLE, DesktopTestCase, holds_throughout, wait_until
+from desktop import DOUBLE_CLICK_SETTLE, DesktopTestCase, holds_throughout
 
 
 class HideAndShow(DesktopTestCase):
-
-    def hide_into_tray(self):
-        self.desktop.focus_main_window()
-        self.desktop.key("ctrl+d")
-        wait_until(lambda: not self.desktop.main_window_mapped(), what="the window to hide")
-        self.desktop.tray_icon()
 
     def assert_one_icon(self):
         self.assertTrue(holds_throughout(lambda: len(self.desktop.tray_icons()) == 1,
@@ -30,9 +24,7 @@ class HideAndShow(DesktopTestCase):
         window = self.desktop.show_from_tray()
         self.desktop.wait_tray_icon_gone()
         self.assertEqual(self.desktop.geometry(window), place)
-        self.desktop.focus_main_window()
-        self.desktop.key("ctrl+e")
-        self.assert_exits_cleanly()
+        self.save_and_exit()
         self.assertEqual(self.assert_all_keys_saved()["company"], "Hidden & back")
 
     def test_repeated_hiding_never_docks_a_second_icon(self):

@@ -23,11 +23,6 @@ SEEDED = {
 
 class ProfileOnDisk(DesktopTestCase):
 
-    def save_and_exit(self):
-        self.desktop.focus_main_window()
-        self.desktop.key("ctrl+e")
-        self.assert_exits_cleanly()
-
     def save_and_exit_by_close_request(self):
         # Clicking a box to focus the window would move the focus this test checks.
         self.desktop.send_close_request(self.desktop.main_window())

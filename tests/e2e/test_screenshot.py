@@ -1,8 +1,8 @@
-"""A picture of the main window for the documentation.
+"""Pictures of the program for the documentation.
 
 Runs only when QUILLPAD_SCREENSHOTS names a folder; a relative path is taken
 from this file's folder, so QUILLPAD_SCREENSHOTS=../../docs/screenshots
-refreshes docs/screenshots/main-window.png.
+refreshes main-window.png, program-page.png and about-window.png there.
 """
 
 import os
@@ -27,24 +27,47 @@ SAMPLE_PROFILE = {
     "email": "ada@example.org",
     "phone": "+1 555 0100",
     "comments": "Shareware author since 1999.",
+    "prgname": "Quillpad",
+    "prgvers": "2.0",
+    "prgemail": "support@example.org",
+    "prgdownl1": "https://example.org/quillpad.zip",
+    "prgdownl2": "https://example.org/quillpad.tar.gz",
+    "prgwww": "https://example.org/quillpad/",
+    "prgo": "Your details, one click away.",
+    "prgfullo": "Keeps the author's and the program's details\r\nready to paste into forms.",
 }
+ABOUT_WIDTH = 312
 
 
 @unittest.skipUnless(SCREENSHOTS, "set QUILLPAD_SCREENSHOTS to a folder to take screenshots")
 class Screenshots(DesktopTestCase):
 
-    def test_main_window_first_page(self):
-        self.desktop.seed_settings(SAMPLE_PROFILE)
-        window = self.launch_and_show()
+    def save(self, window, name, width):
+        """Save the window's picture under name and check it is a PNG that wide."""
         folder = os.path.join(HERE, SCREENSHOTS)
         os.makedirs(folder, exist_ok=True)
-        path = os.path.join(folder, "main-window.png")
+        path = os.path.join(folder, name)
         self.desktop.screenshot(window, path)
         with open(path, "rb") as f:
             header = f.read(24)
         self.assertEqual(header[:8], b"\x89PNG\r\n\x1a\n")
-        self.assertEqual(int.from_bytes(header[16:20], "big"), CLIENT_WIDTH)
+        self.assertEqual(int.from_bytes(header[16:20], "big"), width)
 
+    def test_main_window_first_page(self):
+        self.desktop.seed_settings(SAMPLE_PROFILE)
+        window = self.launch_and_show()
+        self.save(window, "main-window.png", CLIENT_WIDTH)
+
+    def test_program_page(self):
+        self.desktop.seed_settings(SAMPLE_PROFILE)
+        window = self.launch_and_show()
+        self.desktop.show_page(2)
+        self.save(window, "program-page.png", CLIENT_WIDTH)
+
+    def test_about_window(self):
+        self.launch_and_show()
+        about = self.desktop.open_about()
+        self.save(about, "about-window.png", ABOUT_WIDTH)
 
 if __name__ == "__main__":
     unittest.main()

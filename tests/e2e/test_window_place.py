@@ -17,10 +17,8 @@ class WindowPlace(DesktopTestCase):
         x, y = FIRST_RUN_CLIENT_ORIGIN
         return x, y - menu_bar_height
 
-    def save_and_exit(self):
-        self.desktop.focus_main_window()
-        self.desktop.key("ctrl+e")
-        self.assert_exits_cleanly()
+    def saved_after_exit(self):
+        self.save_and_exit()
         return self.assert_all_keys_saved()
 
     def test_stored_place_is_applied(self):
@@ -37,13 +35,13 @@ class WindowPlace(DesktopTestCase):
 
     def test_place_is_saved_in_twips(self):
         self.show_with_stored_place(top="1500", left="3000")
-        saved = self.save_and_exit()
+        saved = self.saved_after_exit()
         self.assertEqual((saved["top"], saved["left"]), ("1500", "3000"))
 
     def test_first_run_place_is_saved_in_twips(self):
         window = self.launch_and_show()
         x, y = self.first_run_outer_place(window)
-        saved = self.save_and_exit()
+        saved = self.saved_after_exit()
         self.assertEqual((saved["top"], saved["left"]),
                          (str(y * TWIPS_PER_PIXEL), str(x * TWIPS_PER_PIXEL)))
 
