@@ -8,6 +8,22 @@ namespace {
 constexpr FontDefinition kTitleFont{"MS Sans Serif", 18.0f, 700, 204};
 constexpr FontDefinition kLinkFont{"MS Sans Serif", 13.5f, 700, 204};
 
+// The three labels differ only in these; all are transparent and drawn in highlighted-text
+// colour, and their tab positions follow their order.
+ControlDefinition AboutLabel(Form2Control label, std::string_view name, TextView caption,
+                             TwipsRect place, const FontDefinition& font, Pointer pointer) {
+  return {.id = Id(label),
+          .name = name,
+          .kind = ControlKind::kLabel,
+          .caption = caption,
+          .place = place,
+          .tab_position = static_cast<int>(label),
+          .shown = true,
+          .text_colour = system_colour::kHighlightText,
+          .font = &font,
+          .pointer = pointer};
+}
+
 }  // namespace
 
 const TextView kMakerEmail = QUILLPAD_MAKER_EMAIL;
@@ -26,36 +42,13 @@ const WindowDefinition kForm2Window{
     .buttons = TitleBarButtons::kCloseOnly,
 };
 
-const std::array<ControlDefinition, 3> kForm2Controls = {{
-    {.id = Id(Form2Control::Label1),
-     .name = "Label1",
-     .kind = ControlKind::kLabel,
-     .caption = u"Quillpad v.2",
-     .place = {120, 120, 2295, 375},
-     .tab_position = 0,
-     .shown = true,
-     .text_colour = system_colour::kHighlightText,
-     .font = &kTitleFont},
-    {.id = Id(Form2Control::Label2),
-     .name = "Label2",
-     .kind = ControlKind::kLabel,
-     .caption = kMakerEmail,
-     .place = {2640, 120, 1815, 375},
-     .tab_position = 1,
-     .shown = true,
-     .text_colour = system_colour::kHighlightText,
-     .font = &kLinkFont,
-     .pointer = Pointer::kHand},
-    {.id = Id(Form2Control::Label3),
-     .name = "Label3",
-     .kind = ControlKind::kLabel,
-     .caption = kMakerWeb,
-     .place = {240, 600, 3255, 375},
-     .tab_position = 2,
-     .shown = true,
-     .text_colour = system_colour::kHighlightText,
-     .font = &kLinkFont,
-     .pointer = Pointer::kHand},
-}};
+const std::array<ControlDefinition, 3> kForm2Controls = {
+    AboutLabel(Form2Control::Label1, "Label1", u"Quillpad v.2", {120, 120, 2295, 375}, kTitleFont,
+               Pointer::kDefault),
+    AboutLabel(Form2Control::Label2, "Label2", kMakerEmail, {2640, 120, 1815, 375}, kLinkFont,
+               Pointer::kHand),
+    AboutLabel(Form2Control::Label3, "Label3", kMakerWeb, {240, 600, 3255, 375}, kLinkFont,
+               Pointer::kHand),
+};
 
 }  // namespace quillpad
