@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include "frontends/qt/about_window.h"
 #include "frontends/qt/artwork.h"
 #include "frontends/qt/event_boundary.h"
 #include "frontends/qt/form_window.h"
+#include "frontends/qt/message_box.h"
 #include "frontends/qt/qt_desktop.h"
+#include "frontends/qt/termination_requests.h"
 #include "main_window/form1.h"
 
 using namespace quillpad;
@@ -42,7 +45,14 @@ int main(int argc, char** argv) {
     });
   });
 
+  const qt::TerminationRequests termination(
+      [&] { boundary.Run([&] { desktop.UnloadWindow(0); }); });
+
   boundary.Run([&] { form1.Form_Load(); });
+  if (const QString problems = desktop.settings_read_problems(); !problems.isEmpty()) {
+    // Said once the icon has docked, so the program is reachable while the user reads it.
+    QTimer::singleShot(0, [problems] { qt::ShowMessage(QMessageBox::Warning, problems); });
+  }
   const int status = QApplication::exec();
   // Windows unloaded on the way out are deleted before the toolkit goes.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

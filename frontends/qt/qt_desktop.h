@@ -26,6 +26,8 @@ class QtDesktop : public Desktop {
   int IndexOf(const FormWindow& window) const;
 
   bool ended() const { return ended_; }
+  // What to tell the user about saved profiles that could not be read at start.
+  QString settings_read_problems() const { return settings_.ReadProblems(); }
 
   void ClearClipboard() override;
   void SetClipboardText(const Text& text) override;

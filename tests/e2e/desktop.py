@@ -299,6 +299,25 @@ class Desktop:
     def app_exited(self):
         return self.app.poll() is not None
 
+    def program_pid(self):
+        """The program's own process; the D-Bus session runner started it."""
+        def children(pid):
+            with open(f"/proc/{pid}/task/{pid}/children") as f:
+                return [int(child) for child in f.read().split()]
+
+        def name(pid):
+            with open(f"/proc/{pid}/comm") as f:
+                return f.read().strip()
+
+        found = [pid for pid in children(self.app.pid) if name(pid) == self.app_name[:15]]
+        if not found:
+            raise AssertionError("the program's process is not running")
+        return found[0]
+
+    def request_termination(self, sig=signal.SIGTERM):
+        """What the session sends at log-off (SIGTERM), or a kill that cannot be caught."""
+        os.kill(self.program_pid(), sig)
+
     def wait_for_exit(self, timeout=DEFAULT_TIMEOUT):
         wait_until(self.app_exited, timeout, what="the program to end")
         return self.app.returncode
