@@ -65,6 +65,7 @@ LIGHT = 180  # every channel at least this: a control's face, not red text
 NOT_COPIED = "(nothing copied yet)"
 
 ABOUT_TITLE = "About"
+MESSAGE_BOX_TITLE = "Quillpad"
 
 SETTINGS_SECTION = "Setting"
 SETTINGS_KEYS = (
@@ -197,13 +198,19 @@ class Desktop:
         kill_group(self.xvfb)
         shutil.rmtree(self.root_dir, ignore_errors=True)
 
-    def launch(self, binary=None):
-        """Start the program (under its own D-Bus session) and wait until it is up."""
+    def launch(self, binary=None, obey_file_permissions=False):
+        """Start the program (under its own D-Bus session) and wait until it is up.
+
+        With obey_file_permissions, file modes bind the program even when the tests run
+        as root, as they bind every ordinary user."""
         binary = binary or binary_path()
         self.app_name = os.path.basename(binary)
+        command = ["dbus-run-session", "--", binary]
+        if obey_file_permissions and os.geteuid() == 0:
+            command = ["setpriv", "--bounding-set=-dac_override,-dac_read_search", *command]
         with open(self.app_log, "ab") as log:
             self.app = subprocess.Popen(
-                ["dbus-run-session", "--", binary], env=self.environment(),
+                command, env=self.environment(),
                 stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                 start_new_session=True)
         wait_until(self._program_is_up, what="the program to dock or show its window")
@@ -651,6 +658,20 @@ class Desktop:
         """Press "Перейти!", which hands the drop-down's text to the desktop."""
         left, top, width, height = GO_BUTTON
         self.click_client(left + width // 2, top + height // 2)
+
+    # ---- messages ---------------------------------------------------------
+
+    def message_boxes(self):
+        return self.mapped_windows_named(MESSAGE_BOX_TITLE)
+
+    def wait_message_box(self):
+        return wait_until(self.message_boxes, what="the message box")[0]
+
+    def dismiss_message_box(self, box):
+        """Press Enter in the message box, as its OK button has the focus."""
+        self.activate(box)
+        self.key("Return")
+        wait_until(lambda: not self.message_boxes(), what="the message box to close")
 
     # ---- the About window -------------------------------------------------
 

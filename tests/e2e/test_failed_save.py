@@ -2,11 +2,14 @@
 
 import os
 import shutil
+import subprocess
 import unittest
 
 from desktop import DesktopTestCase, holds_throughout, wait_until
+from reliability import record
 
-MESSAGE_BOX_TITLE = "Quillpad"
+AREA = "Profile unwritable at exit"
+HELD = "told why; kept running with every field; a later exit saved them"
 
 
 class FailedSave(DesktopTestCase):
@@ -25,26 +28,17 @@ class FailedSave(DesktopTestCase):
         self.desktop.focus_main_window()
         self.desktop.key("ctrl+e")
 
-    def wait_message_box(self):
-        return wait_until(lambda: self.desktop.mapped_windows_named(MESSAGE_BOX_TITLE),
-                          what="the message box")[0]
-
-    def dismiss(self, box):
-        self.desktop.activate(box)
-        self.desktop.key("Return")
-        wait_until(lambda: not self.desktop.mapped_windows_named(MESSAGE_BOX_TITLE),
-                   what="the message box to close")
-
     def assert_failure_is_survived(self):
-        box = self.wait_message_box()
+        box = self.desktop.wait_message_box()
         self.assertTrue(holds_throughout(lambda: not self.desktop.app_exited(), 0.5),
                         "the program ended although nothing was saved")
         self.assertTrue(self.desktop.main_window_mapped(), "the main window was hidden")
-        self.dismiss(box)
+        self.desktop.dismiss_message_box(box)
         self.assertFalse(self.desktop.app_exited())
 
-    def fill_in(self):
-        self.launch_and_show()
+    def fill_in(self, obey_file_permissions=False):
+        self.desktop.launch(obey_file_permissions=obey_file_permissions)
+        self.desktop.show_from_tray()
         self.desktop.type_into("name", "Unsaved")
         self.desktop.type_into("comments", "keep\nme")
 
@@ -66,6 +60,7 @@ class FailedSave(DesktopTestCase):
         self.try_to_exit()
         self.assert_failure_is_survived()
         self.assert_later_exit_saves(lambda: os.remove(folder))
+        record(AREA, "a file in place of the settings folder", HELD)
 
     def test_settings_file_taken_by_a_folder(self):
         path = self.desktop.ini_path()
@@ -74,6 +69,7 @@ class FailedSave(DesktopTestCase):
         self.try_to_exit()
         self.assert_failure_is_survived()
         self.assert_later_exit_saves(lambda: os.rmdir(path))
+        record(AREA, "a folder in place of the settings file", HELD)
 
     def test_repeated_failures_are_survived(self):
         folder = os.path.dirname(self.desktop.ini_path())
@@ -83,6 +79,7 @@ class FailedSave(DesktopTestCase):
             self.try_to_exit()
             self.assert_failure_is_survived()
         self.assert_later_exit_saves(lambda: os.remove(folder))
+        record(AREA, "two failed exits in a row", HELD)
 
     def test_failed_title_bar_close(self):
         folder = os.path.dirname(self.desktop.ini_path())
@@ -91,6 +88,7 @@ class FailedSave(DesktopTestCase):
         self.close_by_title_bar()
         self.assert_failure_is_survived()
         self.assert_later_exit_saves(lambda: os.remove(folder), self.close_by_title_bar)
+        record(AREA, "closing the window by its title bar", HELD)
 
     def test_failed_exit_from_tray_brings_the_window_out(self):
         # The window was hidden in the tray: it must come out so the text is not stranded.
@@ -103,6 +101,54 @@ class FailedSave(DesktopTestCase):
         self.assert_failure_is_survived()
         self.assertEqual(self.desktop.tray_icons(), [], "the tray icon stayed next to the window")
         self.assert_later_exit_saves(lambda: os.remove(folder))
+        record(AREA, "the tray's exit while the window is hidden",
+               "the window came out with every field; a later exit saved them")
+
+    def assert_old_profile_kept_while_failing(self, unblock):
+        before = self.desktop.ini_bytes()
+        self.try_to_exit()
+        self.assert_failure_is_survived()
+        self.assertEqual(self.desktop.ini_bytes(), before, "the old profile was changed")
+        self.assert_later_exit_saves(unblock)
+
+    def test_read_only_file(self):
+        self.desktop.seed_settings({"city": "Old"})
+        path = self.desktop.ini_path()
+        os.chmod(path, 0o444)
+        self.fill_in(obey_file_permissions=True)
+        self.assert_old_profile_kept_while_failing(lambda: os.chmod(path, 0o644))
+        record(AREA, "read-only settings file", HELD)
+
+    def test_read_only_folder(self):
+        self.desktop.seed_settings({"city": "Old"})
+        folder = os.path.dirname(self.desktop.ini_path())
+        os.chmod(folder, 0o555)
+        self.fill_in(obey_file_permissions=True)
+        self.assert_old_profile_kept_while_failing(lambda: os.chmod(folder, 0o755))
+        record(AREA, "read-only settings folder", HELD)
+
+    def test_full_disk(self):
+        folder = os.path.dirname(self.desktop.ini_path())
+        os.makedirs(folder)
+        mounted = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=256k", "tmpfs", folder],
+                                 capture_output=True, text=True)
+        if mounted.returncode != 0:
+            self.skipTest(f"a small file system cannot be mounted here: {mounted.stderr.strip()}")
+        self.addCleanup(subprocess.run, ["umount", "-l", folder], check=False)
+        self.desktop.seed_settings({"city": "Old"})
+        filler = os.path.join(folder, "filler")
+        self.fill_disk(filler)
+        self.fill_in()
+        self.assert_old_profile_kept_while_failing(lambda: os.remove(filler))
+        record(AREA, "full disk (a 256 KB file system filled up)", HELD)
+
+    def fill_disk(self, path):
+        with open(path, "wb", buffering=0) as f:
+            try:
+                while True:
+                    f.write(b"\0" * 4096)
+            except OSError:
+                pass
 
 
 if __name__ == "__main__":
