@@ -12,6 +12,7 @@ MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void MultiLineTextBox::SetText(const QString& text) {
+  given_ = text;
   line_break_ =
       text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
   QString plain = text;
@@ -20,6 +21,7 @@ void MultiLineTextBox::SetText(const QString& text) {
 }
 
 QString MultiLineTextBox::Text() const {
+  if (!document()->isModified()) return given_;
   // The raw text keeps what the plain text would change (no-break spaces, for one); its
   // paragraph separators are the line breaks.
   QString text = document()->toRawText();

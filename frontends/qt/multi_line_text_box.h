@@ -4,9 +4,10 @@
 
 namespace quillpad::qt {
 
-// A wrapping text box with a vertical scroll bar that gives its text back with the line
-// breaks it was given (CR LF from profiles written on Windows, LF otherwise), so that a
-// profile loaded and saved unchanged is stored byte for byte as it was.
+// A wrapping text box with a vertical scroll bar. Until the user edits it, it gives back
+// exactly the text it was given, so that a profile loaded and saved unchanged is stored
+// byte for byte as it was; once edited, its line breaks follow the text it was given
+// (CR LF from profiles written on Windows, LF otherwise).
 class MultiLineTextBox : public QPlainTextEdit {
  public:
   explicit MultiLineTextBox(QWidget* parent);
@@ -15,6 +16,7 @@ class MultiLineTextBox : public QPlainTextEdit {
   QString Text() const;
 
  private:
+  QString given_;
   QString line_break_ = QStringLiteral("\n");
 };
 

@@ -172,6 +172,7 @@ class Desktop:
         self.app_log = os.path.join(self.root_dir, "program.log")
         self.app_name = APP_NAME
         self.xvfb = self.trayer = self.app = None
+        self.other_copies = []
         self.display_name = None
         self.x = None
         self._bound_chars = set()
@@ -191,6 +192,8 @@ class Desktop:
     def close(self):
         """Tear everything down; safe to call in any state and more than once."""
         kill_group(self.app)
+        for runner in self.other_copies:
+            kill_group(runner)
         kill_group(self.trayer)
         if self.x is not None:
             self.x.close()
@@ -306,7 +309,7 @@ class Desktop:
     def app_exited(self):
         return self.app.poll() is not None
 
-    def program_pid(self):
+    def program_pid(self, runner=None):
         """The program's own process; the D-Bus session runner started it."""
         def children(pid):
             with open(f"/proc/{pid}/task/{pid}/children") as f:
@@ -316,14 +319,25 @@ class Desktop:
             with open(f"/proc/{pid}/comm") as f:
                 return f.read().strip()
 
-        found = [pid for pid in children(self.app.pid) if name(pid) == self.app_name[:15]]
+        runner = runner or self.app
+        found = [pid for pid in children(runner.pid) if name(pid) == self.app_name[:15]]
         if not found:
             raise AssertionError("the program's process is not running")
         return found[0]
 
-    def request_termination(self, sig=signal.SIGTERM):
+    def request_termination(self, sig=signal.SIGTERM, runner=None):
         """What the session sends at log-off (SIGTERM), or a kill that cannot be caught."""
-        os.kill(self.program_pid(), sig)
+        os.kill(self.program_pid(runner), sig)
+
+    def launch_another_copy(self):
+        """A second copy of the program beside the first, on the same profile."""
+        with open(self.app_log, "ab") as log:
+            runner = subprocess.Popen(
+                ["dbus-run-session", "--", binary_path()], env=self.environment(),
+                stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
+                start_new_session=True)
+        self.other_copies.append(runner)
+        return runner
 
     def wait_for_exit(self, timeout=DEFAULT_TIMEOUT):
         wait_until(self.app_exited, timeout, what="the program to end")

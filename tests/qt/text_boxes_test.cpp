@@ -36,6 +36,8 @@ TEST_F(TextBoxesTest, MultiLineBoxesGiveBackTheLineBreaksTheyWereGiven) {
     return text;
   }();
   EXPECT_EQ(RoundTrip(Form1Control::Text16, many_lines), many_lines);
+  // Pasted or hand-written texts may mix their line breaks; untouched, they stay as they are.
+  EXPECT_EQ(RoundTrip(Form1Control::Text16, u"lf\ncrlf\r\ncr\rend"), u"lf\ncrlf\r\ncr\rend");
 }
 
 TEST_F(TextBoxesTest, TypedLinesTakeTheConventionOfTheLoadedText) {
