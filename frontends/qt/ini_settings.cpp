@@ -96,6 +96,12 @@ const std::optional<IniSettings::Unreadable>& IniSettings::Checked(const QString
   return found->second;
 }
 
+QString IniSettings::SavePath(const QString& application) const {
+  const auto found = checked_.find(application);
+  if (found != checked_.end() && found->second) return found->second->save_path;
+  return FilePath(application);
+}
+
 QString IniSettings::Read(const QString& application, const QString& section, const QString& key,
                           const QString& fallback) {
   if (Checked(application)) return fallback;
@@ -111,8 +117,7 @@ void IniSettings::Write(const QString& application, const QString& section, cons
 void IniSettings::Flush(const QString& application) {
   const auto staged = std::move(staged_[application]);
   staged_.erase(application);
-  const auto& unreadable = Checked(application);
-  const QString path = unreadable ? unreadable->save_path : FilePath(application);
+  const QString path = SavePath(application);
   QDir().mkpath(QFileInfo(path).absolutePath());
   const auto before = FileIdentity(path);
   QSettings settings(path, QSettings::IniFormat);

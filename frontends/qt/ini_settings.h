@@ -38,7 +38,9 @@ class IniSettings {
     QString save_path;
   };
 
+  // Whether the profile could be read, found out once, when it is first read.
   const std::optional<Unreadable>& Checked(const QString& application);
+  QString SavePath(const QString& application) const;
 
   std::map<QString, std::optional<Unreadable>> checked_;
   std::map<QString, std::vector<std::pair<QString, QString>>> staged_;

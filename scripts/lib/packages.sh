@@ -3,7 +3,7 @@
 
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev)
 RUN_PACKAGES=(fonts-liberation2)
-TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3-xlib imagemagick)
+TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3-xlib imagemagick valgrind)
 
 missing_packages() {
   local package

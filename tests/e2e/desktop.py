@@ -74,7 +74,8 @@ SETTINGS_KEYS = (
     "prgdownl1 prgdownl2 prgwww prgo").split()
 
 UNICODE_KEYSYM_BASE = 0x1000000
-DEFAULT_TIMEOUT = 10.0
+# Under valgrind or the sanitizers everything takes several times longer.
+DEFAULT_TIMEOUT = 10.0 * float(os.environ.get("QUILLPAD_E2E_SLOWDOWN", "1"))
 # Longer than the desktop's double-click interval (400 ms), so a lone click has settled.
 DOUBLE_CLICK_SETTLE = 0.8
 # A right-click within moments of the icon docking after a hide can open the menu and
@@ -173,6 +174,7 @@ class Desktop:
         self.app_name = APP_NAME
         self.xvfb = self.trayer = self.app = None
         self.other_copies = []
+        self.program_path = None  # the program's own PATH when not the tests' one
         self.display_name = None
         self.x = None
         self._bound_chars = set()
@@ -201,19 +203,22 @@ class Desktop:
         kill_group(self.xvfb)
         shutil.rmtree(self.root_dir, ignore_errors=True)
 
-    def launch(self, binary=None, obey_file_permissions=False):
+    def launch(self, binary=None, obey_file_permissions=False, wrapper=()):
         """Start the program (under its own D-Bus session) and wait until it is up.
 
         With obey_file_permissions, file modes bind the program even when the tests run
-        as root, as they bind every ordinary user."""
+        as root, as they bind every ordinary user. A wrapper (valgrind) runs the program."""
         binary = binary or binary_path()
         self.app_name = os.path.basename(binary)
-        command = ["dbus-run-session", "--", binary]
+        command = ["dbus-run-session", "--", *wrapper, binary]
+        env = self.environment()
+        if self.program_path is not None:
+            env["PATH"] = self.program_path
         if obey_file_permissions and os.geteuid() == 0:
             command = ["setpriv", "--bounding-set=-dac_override,-dac_read_search", *command]
         with open(self.app_log, "ab") as log:
             self.app = subprocess.Popen(
-                command, env=self.environment(),
+                command, env=env,
                 stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                 start_new_session=True)
         wait_until(self._program_is_up, what="the program to dock or show its window")
@@ -231,6 +236,23 @@ class Desktop:
         path = os.path.join(self.root_dir, name)
         os.mkdir(path, mode)
         return path
+
+    def replace_xdg_open(self, script):
+        """Put a shell script of the test's own in place of the recording xdg-open."""
+        stub = os.path.join(self.stub_dir, "xdg-open")
+        with open(stub, "w") as f:
+            f.write("#!/bin/sh\n" + script + "\n")
+        os.chmod(stub, 0o755)
+
+    def remove_system_path(self, keep=("dbus-run-session", "dbus-daemon")):
+        """Leave the program a PATH of one folder holding only the commands kept (links
+        to the system's); the tests' own tools keep theirs."""
+        folder = self._make_dir("program-bin")
+        for command in keep:
+            found = shutil.which(command)
+            if found:
+                os.symlink(found, os.path.join(folder, command))
+        self.program_path = folder
 
     def _write_xdg_open_stub(self):
         # Records what the program asks the desktop to open instead of opening it: the

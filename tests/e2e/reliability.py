@@ -14,6 +14,7 @@ def record(area, tried, held, count=1):
     path = os.environ.get(LOG_VARIABLE)
     if not path:
         return
-    row = {"area": area, "tried": tried, "held": held, "count": count}
+    row = {"module": os.environ.get("QUILLPAD_E2E_MODULE", ""), "area": area, "tried": tried,
+           "held": held, "count": count}
     with open(path, "a", encoding="utf-8") as f:
         f.write(json.dumps(row, ensure_ascii=False) + "\n")

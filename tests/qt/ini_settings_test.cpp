@@ -1,9 +1,11 @@
 #include "frontends/qt/ini_settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "core/errors.h"
@@ -27,6 +29,20 @@ class IniSettingsTest : public ::testing::Test {
     writer.Flush(QStringLiteral("Quillpad"));
     return IniSettings().Read(QStringLiteral("Quillpad"), QStringLiteral("Setting"),
                               QStringLiteral("comments"), QStringLiteral("missing"));
+  }
+
+  static QString Read(IniSettings&& settings, const QString& key) { return Read(settings, key); }
+  static QString Read(IniSettings& settings, const QString& key) {
+    return settings.Read(QStringLiteral("Quillpad"), QStringLiteral("Setting"), key,
+                         QStringLiteral("missing"));
+  }
+
+  void WriteProfileFile(const QByteArray& bytes) {
+    const QString path = IniSettings::FilePath(QStringLiteral("Quillpad"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
   }
 
   QTemporaryDir config;
@@ -103,6 +119,53 @@ TEST_F(IniSettingsTest, AFileThatCannotBeWrittenIsReportedWithItsPathAndKeepsNot
   EXPECT_EQ(settings.Read(QStringLiteral("Quillpad"), QStringLiteral("Setting"),
                           QStringLiteral("name"), QStringLiteral("missing")),
             QStringLiteral("missing"));
+}
+
+TEST_F(IniSettingsTest, AFileWithDamagedLinesIsStillSaved) {
+  WriteProfileFile("\x01\x02[\xff]]\n=x\n[Setting]\nname=Ann\n[Sett");
+  IniSettings settings;
+  EXPECT_EQ(Read(settings, QStringLiteral("name")), QStringLiteral("Ann"));
+  settings.Write(QStringLiteral("Quillpad"), QStringLiteral("Setting"), QStringLiteral("name"),
+                 QStringLiteral("Bob"));
+  settings.Flush(QStringLiteral("Quillpad"));
+  EXPECT_EQ(Read(IniSettings(), QStringLiteral("name")), QStringLiteral("Bob"));
+}
+
+TEST_F(IniSettingsTest, AProfileThatCannotBeReadIsToldAndNeverOverwritten) {
+  const QString path = IniSettings::FilePath(QStringLiteral("Quillpad"));
+  ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/inside")));  // a folder where the file is
+  IniSettings settings;
+  EXPECT_EQ(Read(settings, QStringLiteral("name")), QStringLiteral("missing"));
+  const QString told = settings.ReadProblems();
+  EXPECT_TRUE(told.contains(path)) << told.toStdString();
+  EXPECT_TRUE(told.contains(QStringLiteral("лежит папка"))) << told.toStdString();
+
+  settings.Write(QStringLiteral("Quillpad"), QStringLiteral("Setting"), QStringLiteral("name"),
+                 QStringLiteral("typed"));
+  settings.Flush(QStringLiteral("Quillpad"));
+  EXPECT_TRUE(QFileInfo(path + QStringLiteral("/inside")).isDir());
+  const QStringList beside =
+      QDir(config.path()).entryList({QStringLiteral("Quillpad-*.ini")}, QDir::Files);
+  ASSERT_EQ(beside.size(), 1);
+  EXPECT_TRUE(told.contains(beside.first())) << told.toStdString();
+  QFile saved(config.path() + u'/' + beside.first());
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(saved.readAll().contains("name=typed"));
+}
+
+TEST_F(IniSettingsTest, APipeInPlaceOfTheProfileDoesNotHoldTheStartUp) {
+  const QString path = IniSettings::FilePath(QStringLiteral("Quillpad"));
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  IniSettings settings;
+  EXPECT_EQ(Read(settings, QStringLiteral("name")), QStringLiteral("missing"));
+  EXPECT_TRUE(settings.ReadProblems().contains(QStringLiteral("не обычный файл")));
+}
+
+TEST_F(IniSettingsTest, NothingIsToldOnAFirstRun) {
+  IniSettings settings;
+  EXPECT_EQ(Read(settings, QStringLiteral("name")), QStringLiteral("missing"));
+  EXPECT_TRUE(settings.ReadProblems().isEmpty());
 }
 
 }  // namespace
