@@ -17,7 +17,8 @@ from quillpad_ini import read_ini
 from reliability import record
 
 ROUNDS_SECONDS = float(os.environ.get("QUILLPAD_KILL_LOOP_SECONDS", "60"))
-MAX_KILL_DELAY = 0.25
+# The save lasts some tens of milliseconds; kills spread over it and past its end.
+MAX_KILL_DELAY = 0.25 * float(os.environ.get("QUILLPAD_E2E_SLOWDOWN", "1"))
 FIELDS = [key for key in SETTINGS_KEYS if key not in ("top", "left")]
 # Large enough that writing the file takes a while, so that kills land inside it.
 BULK = "строка текста\r\n" * 20000
