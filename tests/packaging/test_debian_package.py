@@ -14,6 +14,7 @@ from desktop import DesktopTestCase
 from installed_tree import InstalledTree, InstalledTreeChecks, StartsFromMenuEntry, build_dir, run
 
 PACKAGE_NAME = "quillpad"
+PACKAGE_FOLDER = "package"
 SYSTEM_PREFIX = "/usr"
 # The font the windows fall back on, and the command that opens web and mail links.
 FALLBACK_FONT = "Liberation Sans"
@@ -26,16 +27,19 @@ unpacked = None
 
 
 def setUpModule():
+    """Build the package into the build tree, where the README tells users to find it."""
     global package, unpacked
-    work = tempfile.mkdtemp(prefix="quillpad-deb-")
-    unittest.addModuleCleanup(shutil.rmtree, work, ignore_errors=True)
+    output = os.path.join(build_dir(), PACKAGE_FOLDER)
+    for stale in glob.glob(os.path.join(output, "*.deb")):
+        os.remove(stale)
     run("cpack", "--config", os.path.join(build_dir(), "CPackConfig.cmake"), "-G", "DEB",
-        "-B", work)
-    built = glob.glob(os.path.join(work, "*.deb"))
+        "-B", output)
+    built = glob.glob(os.path.join(output, "*.deb"))
     if len(built) != 1:
         raise AssertionError(f"cpack made {built}, not one .deb")
     package = built[0]
-    unpacked = os.path.join(work, "root")
+    unpacked = tempfile.mkdtemp(prefix="quillpad-deb-")
+    unittest.addModuleCleanup(shutil.rmtree, unpacked, ignore_errors=True)
     run("dpkg-deb", "-x", package, unpacked)
 
 
