@@ -116,7 +116,8 @@ class PackageContents(InstalledTreeChecks, unittest.TestCase):
             self.assertIn(owning_package(library), declared, library)
 
     def test_declares_the_fallback_font_and_the_link_opener(self):
-        font = run("fc-match", "-f", "%{file}", FALLBACK_FONT)
+        family, font = run("fc-match", "-f", "%{family}\n%{file}", FALLBACK_FONT).split("\n")
+        self.assertIn(FALLBACK_FONT, family, f"{FALLBACK_FONT} is not installed here")
         opener = shutil.which(LINK_OPENER)
         self.assertIsNotNone(opener, f"{LINK_OPENER} is not installed here")
         declared = declared_dependencies()
