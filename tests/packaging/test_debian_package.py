@@ -43,6 +43,12 @@ def setUpModule():
     run("dpkg-deb", "-x", package, unpacked)
 
 
+def package_files():
+    """Where the package's files (not its folders) go on the system."""
+    return [line.split()[-1].removeprefix(".")
+            for line in run("dpkg-deb", "-c", package).splitlines() if not line.startswith("d")]
+
+
 def declared_dependencies():
     """Names of the packages the package depends on, alternatives included."""
     names = set()
@@ -105,8 +111,8 @@ class PackageContents(InstalledTreeChecks, unittest.TestCase):
         self.tree = InstalledTree(os.path.join(unpacked, SYSTEM_PREFIX.lstrip("/")))
 
     def test_everything_goes_under_the_system_prefix(self):
-        entries = [line.split()[-1] for line in run("dpkg-deb", "-c", package).splitlines()]
-        outside = [path for path in entries if not path.startswith(f".{SYSTEM_PREFIX}/")]
+        outside = [path for path in package_files()
+                   if not path.startswith(f"{SYSTEM_PREFIX}/")]
         self.assertEqual(outside, [])
 
     def test_declares_the_package_of_every_library_the_program_links(self):
@@ -133,8 +139,13 @@ class InstalledPackage(StartsFromMenuEntry, InstalledTreeChecks, DesktopTestCase
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
+        # dpkg would take over and then delete files that are here already; leave them be.
         if package_status() != "not-installed":
-            raise unittest.SkipTest(f"{PACKAGE_NAME} is installed here already; it is left alone")
+            raise cls.failureException(f"{PACKAGE_NAME} is installed here already; remove it "
+                                       f"first (dpkg -r {PACKAGE_NAME}) to run this test")
+        present = [path for path in package_files() if os.path.lexists(path)]
+        if present:
+            raise cls.failureException(f"files of the package are here already: {present}")
         cls.tree = InstalledTree(SYSTEM_PREFIX)
         cls.addClassCleanup(cls.remove_package)
         dpkg("-i", package)
