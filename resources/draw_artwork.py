@@ -4,7 +4,8 @@ Writes, next to this script:
   quillpad.ico      32x32 and 16x16 icon images, 16 colours, with transparency masks
   quillpad-32.png   the 32x32 icon image as RGBA
   quillpad-16.png   the 16x16 icon image as RGBA
-  quillpad-256.png  the same motif at 256x256, smooth edges, for desktop menus
+  quillpad-48.png, quillpad-64.png, quillpad-128.png, quillpad-256.png
+                    the 32x32 design scaled up with smooth edges, for desktop menus
   hand.cur          32x32 pointing-hand pointer, hot spot at x=12, y=1
   hand.png          the pointer image as RGBA
 
@@ -35,6 +36,9 @@ PALETTE = [
     (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
 ]
 BLACK, DARK_RED, NAVY, TEAL, SILVER, GREY, RED, WHITE = 0, 1, 4, 6, 7, 8, 9, 15
+
+# Desktop menus and launchers ask the icon theme for these sizes beside 16 and 32.
+SMOOTH_ICON_SIZES = (48, 64, 128, 256)
 
 
 # --- Shapes: each gives a signed distance (negative inside) in design units ---
@@ -388,13 +392,13 @@ def main():
     icon32 = render_pixels(icon_32(), 32)
     icon16 = render_pixels(icon_16(), 16)
     hand = render_pixels(hand_pointer(), 32)
-    big = smooth_to_rgba(render_smooth(icon_32(), 32, 256))
 
     outputs = {
         "quillpad.ico": icon_file([(32, dib(icon32)), (16, dib(icon16))], kind=1),
         "quillpad-32.png": png_bytes(pixels_to_rgba(icon32)),
         "quillpad-16.png": png_bytes(pixels_to_rgba(icon16)),
-        "quillpad-256.png": png_bytes(big),
+        **{f"quillpad-{size}.png": png_bytes(smooth_to_rgba(render_smooth(icon_32(), 32, size)))
+           for size in SMOOTH_ICON_SIZES},
         "hand.cur": icon_file([(32, dib(hand))], kind=2, hotspot=(12, 1)),
         "hand.png": png_bytes(pixels_to_rgba(hand)),
     }

@@ -2,8 +2,9 @@
 # Sourced by scripts/run and scripts/test.
 
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev)
-RUN_PACKAGES=(fonts-liberation2)
-TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3-xlib imagemagick valgrind)
+RUN_PACKAGES=(fonts-liberation2 xdg-utils)
+TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3-xlib imagemagick
+               dpkg-dev file binutils desktop-file-utils appstream valgrind)
 
 missing_packages() {
   local package

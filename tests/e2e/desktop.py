@@ -188,7 +188,7 @@ class Desktop:
         self._start_xvfb()
         self.x = xdisplay.Display(self.display_name)
         if self.tray:
-            self._start_trayer()
+            self.start_tray()
         return self
 
     def close(self):
@@ -277,7 +277,7 @@ class Desktop:
             raise RuntimeError("Xvfb did not report a display")
         self.display_name = ":" + number
 
-    def _start_trayer(self):
+    def start_tray(self):
         self.trayer = subprocess.Popen(
             ["trayer", *TRAYER_ARGS], env=self.environment(), stdin=subprocess.DEVNULL,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)

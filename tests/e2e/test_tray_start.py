@@ -65,6 +65,14 @@ class StartWithoutTray(DesktopTestCase):
         self.assertIn("_NET_WM_STATE_ABOVE", self.desktop.net_wm_state(window))
         self.assertEqual(self.desktop.client_origin(window), FIRST_RUN_CLIENT_ORIGIN)
 
+    def test_hide_docks_the_icon_once_a_tray_has_appeared(self):
+        # Started at login before the panel is up: once it is, "Скрыть" puts it there.
+        self.desktop.launch()
+        self.desktop.wait_main_window_mapped()
+        self.desktop.start_tray()
+        self.hide_into_tray()
+        self.desktop.show_from_tray()
+
 
 if __name__ == "__main__":
     unittest.main()
