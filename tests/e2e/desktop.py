@@ -83,6 +83,13 @@ DOUBLE_CLICK_SETTLE = 0.8
 ICON_SETTLE = 0.5
 
 
+def big_text_scale():
+    """How much of the tests' huge texts to use. Under the sanitizers the toolkit's settings
+    writer grows its buffer a character at a time, each growth a full copy, so a huge value
+    takes minutes; there the same code is checked on smaller texts."""
+    return float(os.environ.get("QUILLPAD_E2E_BIG_TEXT_SCALE", "1"))
+
+
 def box_top(box):
     """Client y of a text box's top, on whichever page it is."""
     return BOX_TOPS[box] if box in BOX_TOPS else PROGRAM_BOX_TOPS[box]
@@ -350,6 +357,24 @@ class Desktop:
     def request_termination(self, sig=signal.SIGTERM, runner=None):
         """What the session sends at log-off (SIGTERM), or a kill that cannot be caught."""
         os.kill(self.program_pid(runner), sig)
+
+    def wait_idle(self, quiet=0.2):
+        """Wait until the program has used no processor time for a while: done with its
+        start, so that what the test does next is all it is busy with."""
+        ticks = os.sysconf("SC_CLK_TCK")
+        pid = self.program_pid()
+
+        def cpu_time():
+            with open(f"/proc/{pid}/stat") as f:
+                fields = f.read().rsplit(")", 1)[1].split()
+            return int(fields[11]) + int(fields[12])  # utime + stime
+
+        def quiet_now():
+            before = cpu_time()
+            time.sleep(quiet)
+            return cpu_time() - before < quiet * ticks / 10
+
+        wait_until(quiet_now, what="the program to be idle")
 
     def launch_another_copy(self):
         """A second copy of the program beside the first, on the same profile."""

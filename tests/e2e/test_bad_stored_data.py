@@ -8,10 +8,11 @@ import os
 import random
 import unittest
 
-from desktop import SETTINGS_KEYS, DesktopTestCase
+from desktop import SETTINGS_KEYS, DesktopTestCase, big_text_scale
 from reliability import record
 
 AREA = "Damaged settings file"
+BIG_VALUE_MB = 10 * big_text_scale()
 WHOLE = "starts; the next exit writes all 25 keys"
 
 
@@ -87,11 +88,12 @@ class BadStoredData(DesktopTestCase):
         record(AREA, "keys in other letter case (Name, STREER2)",
                "not read as the fields; kept untouched in the file")
 
-    def test_ten_megabyte_value(self):
-        big = "".join(chr(0x410 + i % 32) for i in range(5 * 1024 * 1024))  # 10 MB in UTF-8
+    def test_huge_value(self):
+        size = int(BIG_VALUE_MB * 1024 * 1024) // 2  # Cyrillic letters take two bytes in UTF-8
+        big = "".join(chr(0x410 + i % 32) for i in range(size))
         raw = f"[Setting]\ncompany={big}\nprgfullo={big}\n".encode("utf-8")
         self.assert_loaded(raw, {"company": big, "prgfullo": big})
-        record(AREA, "a 10 MB value in a one-line and in a multi-line field",
+        record(AREA, f"a {BIG_VALUE_MB:g} MB value in a one-line and in a multi-line field",
                "kept whole, byte for byte", 2)
 
     def test_position_that_is_not_a_number(self):

@@ -12,7 +12,7 @@ import threading
 import time
 import unittest
 
-from desktop import SETTINGS_KEYS, DesktopTestCase, wait_until
+from desktop import SETTINGS_KEYS, DesktopTestCase, big_text_scale, wait_until
 from quillpad_ini import read_ini
 from reliability import record
 
@@ -21,7 +21,7 @@ ROUNDS_SECONDS = float(os.environ.get("QUILLPAD_KILL_LOOP_SECONDS", "60"))
 MAX_KILL_DELAY = 0.25 * float(os.environ.get("QUILLPAD_E2E_SLOWDOWN", "1"))
 FIELDS = [key for key in SETTINGS_KEYS if key not in ("top", "left")]
 # Large enough that writing the file takes a while, so that kills land inside it.
-BULK = "строка текста\r\n" * 20000
+BULK = "строка текста\r\n" * int(20000 * big_text_scale())
 
 
 def profile(tag):
@@ -68,6 +68,7 @@ class KillDuringSave(DesktopTestCase):
         while time.monotonic() < deadline or rounds < 5:
             self.desktop.seed_settings(loaded)
             self.desktop.launch()
+            self.desktop.wait_idle()
             self.desktop.seed_settings(behind)
             watcher = FileWatcher(path)
             watcher.start()
