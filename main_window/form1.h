@@ -41,6 +41,9 @@ class Form1 {
 
   // The toolkit's own report of the notification icon's use, turned into the mouse move
   // that the shell would have sent.
+  // The desktop's notification area was created anew and no longer holds the icon.
+  void NotificationArea_Created();
+
   void TrayIcon_Activated(TrayActivation activation, std::int64_t time_ms,
                           std::int64_t double_click_interval_ms);
 
