@@ -10,5 +10,6 @@ set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 3
 function(quillpad_wine_test name)
   set_tests_properties(${name} PROPERTIES
     FIXTURES_REQUIRED wine_prefix
+    RESOURCE_LOCK wine_prefix
     ENVIRONMENT "WINEPREFIX=${QUILLPAD_WINE_PREFIX};WINEDEBUG=-all;WINELOADER=${CMAKE_CROSSCOMPILING_EMULATOR}")
 endfunction()
