@@ -24,9 +24,22 @@ class Tray(WineTestCase):
         self.desktop.wait_tray_icon_gone(WINE_TIMEOUT)
 
     def test_moves_over_the_shown_window_neither_hide_nor_open_the_menu(self):
+        self.assert_moves_change_nothing(self.launch_and_show())
+
+    def test_nor_on_a_screen_scaled_so_the_window_is_wider_than_the_event_codes(self):
+        self.desktop.set_dots_per_inch(192)
+        self.addCleanup(self.desktop.set_dots_per_inch, 96)
+        self.desktop.store_profile({"left": "0", "top": "0"})  # all of it on the screen
         window = self.launch_and_show()
+        self.assertGreater(self.desktop.geometry(window).width, 517)
+        self.assert_moves_change_nothing(window)
+
+    def assert_moves_change_nothing(self, window):
         geometry = self.desktop.geometry(window)
-        for x in range(0, geometry.width, 7):
+        # Across the window's bottom margin, and over the columns of the icon's events
+        # (515 double-click, 517 right button) wherever the window reaches them.
+        columns = sorted(set(range(0, geometry.width, 7)) | {515, 516, 517})
+        for x in (x for x in columns if x < geometry.width):
             self.desktop.move_to(geometry.x + x, geometry.y + geometry.height - 3)
         self.assertTrue(holds_throughout(self.desktop.main_window_mapped, DOUBLE_CLICK_SETTLE))
         self.assertIsNone(self.desktop.popup_menu())

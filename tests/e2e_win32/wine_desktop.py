@@ -67,6 +67,11 @@ class WineDesktop(Desktop):
 
     # ---- the registry -----------------------------------------------------
 
+    def set_dots_per_inch(self, dots):
+        """The screen scale Windows programs see, from the next start on."""
+        self.wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                  "/t", "REG_DWORD", "/d", str(dots), "/f")
+
     def forget_profile(self):
         self.wine("reg", "delete", APPLICATION_KEY, "/f", check=False)
 
