@@ -93,6 +93,32 @@ TEST_F(Form1WindowTest, MenuKeysBecomeMenuCommands) {
   EXPECT_EQ(chosen, (std::vector{IdOf<MenuItemId>(Form1MenuItem::vrr)}));
 }
 
+TEST_F(Form1WindowTest, WhileMinimisedThePlaceIsTheOneItComesBackTo) {
+  window.SetTop(1500);
+  window.Show();
+  window.Minimize();
+  ASSERT_TRUE(IsIconic(window.hwnd()));
+  EXPECT_NEAR(window.Top(), 1500, ScreenTwipsPerPixel());
+  window.SetLeft(3000);
+  ShowWindow(window.hwnd(), SW_RESTORE);
+  EXPECT_NEAR(window.Left(), 3000, ScreenTwipsPerPixel());
+}
+
+TEST_F(Form1WindowTest, TabMovesInTheTablesTabOrder) {
+  HWND first = window.Control(Id(Form1Control::Text4));  // tab position 0
+  EXPECT_EQ(GetNextDlgTabItem(window.hwnd(), first, FALSE),
+            window.Control(Id(Form1Control::Text1)));
+  EXPECT_EQ(GetNextDlgTabItem(window.hwnd(), window.Control(Id(Form1Control::Text1)), FALSE),
+            window.Control(Id(Form1Control::Text2)));
+}
+
+TEST_F(Form1WindowTest, ButtonsShowTheHandPointer) {
+  HWND button = window.Control(Id(Form1Control::Command1));
+  SendMessageW(button, WM_SETCURSOR, reinterpret_cast<WPARAM>(button), HTCLIENT);
+  EXPECT_EQ(GetCursor(), HandCursor());
+  EXPECT_NE(HandCursor(), nullptr);
+}
+
 TEST(Form2WindowTest, TheAboutWindowHasNoMinimiseButtonAndItsOwnIcon) {
   FormWindow about({kForm2Window, kForm2Controls, {}, {}});
   EXPECT_EQ(GetWindowLongW(about.hwnd(), GWL_STYLE) & WS_MINIMIZEBOX, 0);
