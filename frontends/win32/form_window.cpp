@@ -272,6 +272,12 @@ LRESULT FormWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
       // Closing is an unload request: the handlers decide, and the process ends from there.
       if (events_.close_requested) events_.close_requested();
       return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // Logging off or shutting down ends the program as closing it does: all is saved.
+      if (wparam != FALSE && events_.close_requested) events_.close_requested();
+      return 0;
     default:
       if (message == TaskbarCreatedMessage() && message != 0) {
         if (events_.notification_area_created) events_.notification_area_created();

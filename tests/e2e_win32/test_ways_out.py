@@ -33,6 +33,14 @@ class WaysOut(WineTestCase):
         self.assertLess(int(self.desktop.stored_text("top")), 1020)
         self.assertEqual(self.desktop.stored_text("name"), "")
 
+    def test_logging_off_saves_as_closing_does(self):
+        self.desktop.store_profile(STORED)
+        self.launch_and_show()
+        self.desktop.wine("wineboot", "--end-session")
+        self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
+        self.assertEqual(len(self.desktop.stored_profile()), 25)
+        self.assertEqual(self.desktop.stored_text("comments"), STORED["comments"])
+
 
 if __name__ == "__main__":
     unittest.main()
