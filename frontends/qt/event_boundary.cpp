@@ -1,15 +1,15 @@
 #include "frontends/qt/event_boundary.h"
 
 #include <QMessageBox>
-#include <exception>
 
-#include "core/errors.h"
+#include "core/handler_boundary.h"
 
 namespace quillpad::qt {
 namespace {
 
-void Report(const char* what) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillpad"), QString::fromUtf8(what),
+void Report(std::string_view what) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillpad"),
+                  QString::fromUtf8(what.data(), static_cast<qsizetype>(what.size())),
                   QMessageBox::Ok);
   // The main window is pinned above the others; the message must not hide behind it.
   box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -19,14 +19,7 @@ void Report(const char* what) {
 }  // namespace
 
 void EventBoundary::Run(const std::function<void()>& handler) const {
-  if (desktop_.ended()) return;
-  try {
-    handler();
-  } catch (const ProcessEnded&) {
-    // The process is ending; the event loop is already leaving.
-  } catch (const std::exception& error) {
-    Report(error.what());
-  }
+  RunHandler(desktop_.ended(), handler, Report);
 }
 
 }  // namespace quillpad::qt

@@ -6,9 +6,8 @@
 
 namespace quillpad::win32 {
 
-// Where every handler is called from: a failure ends that handler only, is reported to the
-// user, and the program goes on; once the process has ended no handler runs again. No
-// exception ever leaves it, so none crosses the system's window procedures.
+// Where every handler is called from, with failures reported in a message box. No exception
+// ever leaves it, so none crosses the system's window procedures.
 class EventBoundary {
  public:
   explicit EventBoundary(const Win32Desktop& desktop) : desktop_(desktop) {}

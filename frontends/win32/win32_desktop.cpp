@@ -1,6 +1,5 @@
 #include "frontends/win32/win32_desktop.h"
 
-#include <algorithm>
 #include <string>
 
 #include "core/errors.h"
@@ -23,26 +22,26 @@ HWND AsWindow(NativeHandle handle) {
 FormWindow& Win32Desktop::AddLoadedWindow(std::unique_ptr<FormWindow> window,
                                           std::function<void()> unload) {
   FormWindow& added = *window;
-  windows_.push_back({std::move(window), std::move(unload)});
+  windows_.Add(std::move(window), std::move(unload));
   return added;
 }
 
 int Win32Desktop::IndexOf(const FormWindow& window) const {
-  const auto found =
-      std::find_if(windows_.begin(), windows_.end(),
-                   [&](const LoadedWindow& loaded) { return loaded.window.get() == &window; });
-  return found == windows_.end() ? -1 : static_cast<int>(found - windows_.begin());
+  return windows_.IndexWhere([&](const auto& loaded) { return loaded.get() == &window; });
 }
 
 bool Win32Desktop::TranslateKeys(MSG& message) const {
-  return std::any_of(windows_.begin(), windows_.end(), [&](const LoadedWindow& loaded) {
-    return loaded.window->TranslateKeys(message);
-  });
+  for (int i = 0; i < windows_.Count(); ++i) {
+    if (windows_.At(i)->TranslateKeys(message)) return true;
+  }
+  return false;
 }
 
 HWND Win32Desktop::ClipboardOwner() const {
-  if (windows_.empty()) throw PlatformError("Буфер обмена недоступен: окно программы закрыто.");
-  return windows_.front().window->hwnd();
+  if (windows_.Count() == 0) {
+    throw PlatformError("Буфер обмена недоступен: окно программы закрыто.");
+  }
+  return windows_.At(0)->hwnd();
 }
 
 void Win32Desktop::ClearClipboard() {
@@ -112,10 +111,8 @@ void Win32Desktop::FlushSettings(const Text& application) {
 }
 
 Window* Win32Desktop::FindLoadedWindow(std::string_view name) {
-  for (const LoadedWindow& loaded : windows_) {
-    if (loaded.window->name() == name) return loaded.window.get();
-  }
-  return nullptr;
+  const int index = windows_.IndexWhere([&](const auto& loaded) { return loaded->name() == name; });
+  return index < 0 ? nullptr : windows_.At(index).get();
 }
 
 Window& Win32Desktop::LoadWindow(std::string_view name) {
@@ -127,24 +124,14 @@ Window& Win32Desktop::LoadWindow(std::string_view name) {
 }
 
 int Win32Desktop::LoadedWindowCount() {
-  return static_cast<int>(windows_.size());
+  return windows_.Count();
 }
 
 void Win32Desktop::UnloadWindow(int index) {
-  LoadedWindow& loaded = windows_.at(static_cast<std::size_t>(index));
-  if (loaded.unloading) return;
-  loaded.unloading = true;
-  try {
-    loaded.unload();
-  } catch (...) {
-    // A failed unload leaves the window loaded, as it was.
-    loaded.unloading = false;
-    throw;
+  if (auto window = windows_.Unload(index)) {
+    (*window)->Destroy();
+    unloaded_.push_back(std::move(*window));
   }
-  std::unique_ptr<FormWindow> window = std::move(loaded.window);
-  windows_.erase(windows_.begin() + index);
-  window->Destroy();
-  unloaded_.push_back(std::move(window));
 }
 
 void Win32Desktop::EndProcess() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/desktop.h"
+#include "core/loaded_windows.h"
 #include "frontends/win32/form_window.h"
 #include "frontends/win32/registry_settings.h"
 
@@ -52,17 +53,11 @@ class Win32Desktop : public Desktop {
   [[noreturn]] void EndProcess() override;
 
  private:
-  struct LoadedWindow {
-    std::unique_ptr<FormWindow> window;
-    std::function<void()> unload;
-    bool unloading = false;
-  };
-
   HWND ClipboardOwner() const;
 
   WindowFactory factory_;
   RegistrySettings settings_;
-  std::vector<LoadedWindow> windows_;
+  LoadedWindows<std::unique_ptr<FormWindow>> windows_;
   std::vector<std::unique_ptr<FormWindow>> unloaded_;
   bool ended_ = false;
 };
