@@ -16,11 +16,14 @@ class Form1WindowTest : public ::testing::Test {
   FormWindow window{{kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems}};
 };
 
+BOOL CALLBACK CountChild(HWND, LPARAM counter) {
+  ++*reinterpret_cast<int*>(counter);
+  return TRUE;
+}
+
 int ChildCount(HWND parent) {
   int count = 0;
-  EnumChildWindows(
-      parent, [](HWND, LPARAM counter) { return ++*reinterpret_cast<int*>(counter), TRUE; },
-      reinterpret_cast<LPARAM>(&count));
+  EnumChildWindows(parent, &CountChild, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
