@@ -4,35 +4,15 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <span>
 #include <vector>
 
 #include "core/window.h"
 #include "core/window_definition.h"
+#include "core/window_events.h"
 #include "frontends/win32/artwork.h"
 #include "frontends/win32/windows_api.h"
 
 namespace quillpad::win32 {
-
-// What a window reports of its user's actions and of the desktop's messages to it; each is
-// run through the event boundary.
-struct WindowEvents {
-  std::function<void(ControlId)> click = {};
-  std::function<void(ControlId)> control_mouse_move = {};
-  std::function<void(MenuItemId)> menu_item = {};
-  // Over the window's own background; the notification icon reports this way too.
-  std::function<void(float x_twips, float y_twips)> mouse_move = {};
-  std::function<void()> close_requested = {};
-  // The shell has created its notification area anew.
-  std::function<void()> notification_area_created = {};
-};
-
-struct WindowLayout {
-  const WindowDefinition& window;
-  std::span<const ControlDefinition> controls;
-  std::span<const MenuDefinition> menus;
-  std::span<const MenuItemDefinition> menu_items;
-};
 
 // A real window built once from its definition; it carries out what the handlers ask and
 // reports user events, deciding nothing itself.

@@ -21,7 +21,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const win32::EventBoundary boundary(desktop);
   std::unique_ptr<Form1> form1;
   win32::FormWindow& window =
-      desktop.AddLoadedWindow(std::make_unique<win32::FormWindow>(win32::WindowLayout{
+      desktop.AddLoadedWindow(std::make_unique<win32::FormWindow>(WindowLayout{
                                   kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems}),
                               [&] { form1->Form_Unload(); });
   form1 = std::make_unique<Form1>(window, desktop);
