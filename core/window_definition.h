@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "core/colour.h"
@@ -73,6 +74,14 @@ struct MenuItemDefinition {
   std::string_view name;
   TextView caption;
   char ctrl_shortcut;  // the letter pressed with Ctrl, or 0 for none
+};
+
+// Everything a window is built from.
+struct WindowLayout {
+  const WindowDefinition& window;
+  std::span<const ControlDefinition> controls;
+  std::span<const MenuDefinition> menus;
+  std::span<const MenuItemDefinition> menu_items;
 };
 
 // The hand-shaped pointer over buttons and links: 32 x 32 with its hot spot at the tip of

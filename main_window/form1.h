@@ -39,6 +39,9 @@ class Form1 {
   void vrr_Click();
   void ex_Click();
 
+  // The desktop's notification area was created anew and no longer holds the icon.
+  void NotificationArea_Created();
+
   // The toolkit's own report of the notification icon's use, turned into the mouse move
   // that the shell would have sent.
   void TrayIcon_Activated(TrayActivation activation, std::int64_t time_ms,

@@ -9,10 +9,12 @@ TrayIcon::TrayIcon(Window& owner, Desktop& desktop, MenuId popup_menu)
 
 bool TrayIcon::Add() {
   FillTrayIconRecord(record_, owner_);
-  return desktop_.NotifyIcon(NotifyIconMessage::kAdd, ToNarrow(record_));
+  in_notification_area_ = desktop_.NotifyIcon(NotifyIconMessage::kAdd, ToNarrow(record_));
+  return in_notification_area_;
 }
 
 void TrayIcon::Delete() {
+  in_notification_area_ = false;
   desktop_.NotifyIcon(NotifyIconMessage::kDelete, ToNarrow(record_));
 }
 
@@ -22,6 +24,14 @@ void TrayIcon::HideOwner() {
     return;
   }
   owner_.Hide();
+  AddOrLeaveReachable();
+}
+
+void TrayIcon::OnNotificationAreaCreated() {
+  if (in_notification_area_) AddOrLeaveReachable();
+}
+
+void TrayIcon::AddOrLeaveReachable() {
   if (!Add()) {
     owner_.Show();
     owner_.Minimize();
@@ -29,6 +39,7 @@ void TrayIcon::HideOwner() {
 }
 
 void TrayIcon::OnMouseMove(float x_twips) {
+  if (!in_notification_area_) return;
   switch (DecodeTrayEvent(x_twips, desktop_.TwipsPerPixelX())) {
     case kTrayLeftDoubleClick:
       owner_.Show();

@@ -22,16 +22,26 @@ class TrayIcon {
   // the window always stays reachable.
   void HideOwner();
 
-  // A mouse move over the owner, which is also how the icon's events arrive.
+  // A mouse move over the owner, which is also how the icon's events arrive. Only while
+  // the icon is in the notification area: the shown window's own moves can reach any column
+  // on a scaled screen, and must never restore it or open the pop-up.
   void OnMouseMove(float x_twips);
+
+  // The desktop's notification area was created anew (its shell restarted) and has
+  // forgotten the icon: while the window is hidden in it, the icon is added again.
+  void OnNotificationAreaCreated();
 
   const TrayIconRecord& record() const { return record_; }
 
  private:
+  // Adds the icon for the hidden owner; where it is refused, the owner is shown minimised.
+  void AddOrLeaveReachable();
+
   Window& owner_;
   Desktop& desktop_;
   MenuId popup_menu_;
   TrayIconRecord record_;
+  bool in_notification_area_ = false;
 };
 
 }  // namespace quillpad

@@ -1,21 +1,17 @@
 #include "frontends/qt/event_boundary.h"
 
-#include <exception>
+#include <QString>
 
-#include "core/errors.h"
+#include "core/handler_boundary.h"
 #include "frontends/qt/message_box.h"
 
 namespace quillpad::qt {
 
 void EventBoundary::Run(const std::function<void()>& handler) const {
-  if (desktop_.ended()) return;
-  try {
-    handler();
-  } catch (const ProcessEnded&) {
-    // The process is ending; the event loop is already leaving.
-  } catch (const std::exception& error) {
-    ShowMessage(QMessageBox::Critical, QString::fromUtf8(error.what()));
-  }
+  RunHandler(desktop_.ended(), handler, [](std::string_view what) {
+    ShowMessage(QMessageBox::Critical,
+                QString::fromUtf8(what.data(), static_cast<qsizetype>(what.size())));
+  });
 }
 
 }  // namespace quillpad::qt

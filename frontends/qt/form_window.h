@@ -5,30 +5,13 @@
 #include <QMenu>
 #include <functional>
 #include <map>
-#include <span>
 
 #include "core/window.h"
 #include "core/window_definition.h"
+#include "core/window_events.h"
 #include "frontends/qt/client_area.h"
 
 namespace quillpad::qt {
-
-// What a window reports of its user's actions; each is run through the event boundary.
-struct WindowEvents {
-  std::function<void(ControlId)> click = {};
-  std::function<void(ControlId)> control_mouse_move = {};
-  std::function<void(MenuItemId)> menu_item = {};
-  // Over the window's own background only.
-  std::function<void(float x_twips, float y_twips)> mouse_move = {};
-  std::function<void()> close_requested = {};
-};
-
-struct WindowLayout {
-  const WindowDefinition& window;
-  std::span<const ControlDefinition> controls;
-  std::span<const MenuDefinition> menus;
-  std::span<const MenuItemDefinition> menu_items;
-};
 
 // A real window built once from its definition; it carries out what the handlers ask and
 // reports user events, deciding nothing itself.

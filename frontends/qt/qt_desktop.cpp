@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
-#include <algorithm>
 
 #include "core/errors.h"
 #include "core/twips.h"
@@ -25,19 +24,17 @@ QClipboard& Clipboard() {
 
 void QtDesktop::AddLoadedWindow(FormWindow& window, std::function<void()> unload) {
   window.SetAfterShow([this] { RaisePinnedWindows(); });
-  windows_.push_back({&window, std::move(unload)});
+  windows_.Add(&window, std::move(unload));
 }
 
 int QtDesktop::IndexOf(const FormWindow& window) const {
-  const auto found =
-      std::find_if(windows_.begin(), windows_.end(),
-                   [&](const LoadedWindow& loaded) { return loaded.window == &window; });
-  return found == windows_.end() ? -1 : static_cast<int>(found - windows_.begin());
+  return windows_.IndexWhere([&](const FormWindow* loaded) { return loaded == &window; });
 }
 
 void QtDesktop::RaisePinnedWindows() {
-  for (const LoadedWindow& loaded : windows_) {
-    if (loaded.window->pinned() && loaded.window->isVisible()) loaded.window->raise();
+  for (int i = 0; i < windows_.Count(); ++i) {
+    FormWindow* window = windows_.At(i);
+    if (window->pinned() && window->isVisible()) window->raise();
   }
 }
 
@@ -61,11 +58,10 @@ std::int32_t QtDesktop::ShellOpen(NativeHandle, const Text& target) {
 }
 
 bool QtDesktop::KeepOnTop(NativeHandle handle) {
-  const auto found = std::find_if(windows_.begin(), windows_.end(), [&](const LoadedWindow& w) {
-    return w.window->Handle() == handle;
-  });
-  if (found == windows_.end()) return false;
-  found->window->SetPinnedOnTop();
+  const int index =
+      windows_.IndexWhere([&](FormWindow* loaded) { return loaded->Handle() == handle; });
+  if (index < 0) return false;
+  windows_.At(index)->SetPinnedOnTop();
   return true;
 }
 
@@ -107,10 +103,9 @@ void QtDesktop::FlushSettings(const Text& application) {
 
 Window* QtDesktop::FindLoadedWindow(std::string_view name) {
   const QString wanted = ToQString(name);
-  for (const LoadedWindow& loaded : windows_) {
-    if (loaded.window->objectName() == wanted) return loaded.window;
-  }
-  return nullptr;
+  const int index =
+      windows_.IndexWhere([&](const FormWindow* loaded) { return loaded->objectName() == wanted; });
+  return index < 0 ? nullptr : windows_.At(index);
 }
 
 Window& QtDesktop::LoadWindow(std::string_view name) {
@@ -122,24 +117,14 @@ Window& QtDesktop::LoadWindow(std::string_view name) {
 }
 
 int QtDesktop::LoadedWindowCount() {
-  return static_cast<int>(windows_.size());
+  return windows_.Count();
 }
 
 void QtDesktop::UnloadWindow(int index) {
-  LoadedWindow& loaded = windows_.at(static_cast<std::size_t>(index));
-  if (loaded.unloading) return;
-  loaded.unloading = true;
-  try {
-    loaded.unload();
-  } catch (...) {
-    // A failed unload leaves the window loaded, as it was.
-    loaded.unloading = false;
-    throw;
+  if (const auto window = windows_.Unload(index)) {
+    (*window)->hide();
+    (*window)->deleteLater();
   }
-  FormWindow* window = loaded.window;
-  windows_.erase(windows_.begin() + index);
-  window->hide();
-  window->deleteLater();
 }
 
 void QtDesktop::EndProcess() {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/desktop.h"
+#include "core/loaded_windows.h"
 #include "frontends/qt/form_window.h"
 #include "frontends/qt/ini_settings.h"
 #include "frontends/qt/notification_icons.h"
@@ -50,19 +51,13 @@ class QtDesktop : public Desktop {
   [[noreturn]] void EndProcess() override;
 
  private:
-  struct LoadedWindow {
-    FormWindow* window;
-    std::function<void()> unload;
-    bool unloading = false;
-  };
-
   // The desktop keeps pinned windows in front of the others, also of one just shown.
   void RaisePinnedWindows();
 
   WindowFactory factory_;
   NotificationIcons icons_;
   IniSettings settings_;
-  std::vector<LoadedWindow> windows_;
+  LoadedWindows<FormWindow*> windows_;
   bool ended_ = false;
 };
 

@@ -5,12 +5,28 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev)
 RUN_PACKAGES=(fonts-liberation2 xdg-utils)
 TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3-xlib imagemagick
                dpkg-dev file binutils desktop-file-utils appstream valgrind)
+# Quillpad.exe: cross-compiled for 32-bit Windows and run under Wine, which needs the i386
+# architecture; 64-bit Wine and compiler stand in where the kernel cannot run 32-bit code.
+WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix googletest file wine wine32:i386
+                  wine64 g++-mingw-w64-x86-64-posix)
 
 missing_packages() {
   local package
   for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || echo "$package"
   done
+}
+
+# The i386 architecture, which wine32 comes from; added to dpkg when missing.
+ensure_i386_architecture() {
+  dpkg --print-foreign-architectures | grep -qx i386 && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Quillpad.exe is tested with 32-bit Wine; enable it with:" >&2
+    echo "  sudo dpkg --add-architecture i386 && sudo apt-get update" >&2
+    exit 1
+  fi
+  dpkg --add-architecture i386
+  apt-get update -qq
 }
 
 ensure_packages() {

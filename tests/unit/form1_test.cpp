@@ -143,6 +143,8 @@ TEST_F(Form1Test, HideAddsExactlyOneIconAndDoubleClickRestoresAndRemovesIt) {
 }
 
 TEST_F(Form1Test, TheIconsContextRequestOpensThePopUpMenu) {
+  form.Form_Load();
+  log.clear();
   form.TrayIcon_Activated(TrayActivation::kContextMenu, 0, 400);
   EXPECT_EQ(log, (Log{"window.PopupMenu " + std::to_string(static_cast<int>(Form1Menu::pop))}));
 }
@@ -150,6 +152,22 @@ TEST_F(Form1Test, TheIconsContextRequestOpensThePopUpMenu) {
 TEST_F(Form1Test, RealMovesOverTheWindowNeverRestoreOrOpenTheMenu) {
   for (float x = 0; x < 4890.0f; x += 7.5f) form.Form_MouseMove(0, 0, x, 100.0f);
   EXPECT_EQ(log, Log{});
+}
+
+TEST_F(Form1Test, RealMovesNeverRestoreOrOpenTheMenuOnAScaledScreen) {
+  desktop.twips_per_pixel = 7.5f;  // 192 dots per inch: the window is 652 pixels wide
+  form.Form_Load();
+  form.TrayIcon_Activated(TrayActivation::kDoubleClick, 0, 400);
+  log.clear();
+  for (float x = 0; x < 4890.0f; x += 7.5f) form.Form_MouseMove(0, 0, x, 100.0f);
+  EXPECT_EQ(log, Log{});
+}
+
+TEST_F(Form1Test, ARestartedNotificationAreaGetsTheIconBackWhileHidden) {
+  form.Form_Load();
+  log.clear();
+  form.NotificationArea_Created();
+  EXPECT_EQ(log, (Log{"desktop.NotifyIcon add"}));
 }
 
 TEST_F(Form1Test, MenuExitSavesAll25EntriesAndEnds) {

@@ -56,19 +56,73 @@ TEST_F(TrayIconTest, DoubleClickShowsTheWindowThenDeletesTheIconAsLastFilled) {
 }
 
 TEST_F(TrayIconTest, RightButtonReleaseOpensThePopUpMenuAndNothingElse) {
+  icon.Add();
+  log.clear();
   MouseMoveAtPixel(kTrayRightButtonUp);
   EXPECT_EQ(log, (Log{"window.PopupMenu 7"}));
 }
 
 TEST_F(TrayIconTest, OtherMouseEventsOnTheIconDoNothing) {
+  icon.Add();
+  log.clear();
   for (float code : {512.0f, 513.0f, 514.0f, 516.0f, 518.0f, 0.0f, 326.0f}) MouseMoveAtPixel(code);
   EXPECT_EQ(log, Log{});
 }
 
 TEST_F(TrayIconTest, DecodesWithTheDesktopsTwipsPerPixel) {
   desktop.twips_per_pixel = 12.0f;  // 120 dots per inch
+  icon.Add();
+  log.clear();
   icon.OnMouseMove(515 * 12.0f);
   EXPECT_EQ(log.front(), "window.Show");
+}
+
+TEST_F(TrayIconTest, WithoutTheIconMovesAtTheEventColumnsDoNothing) {
+  MouseMoveAtPixel(kTrayLeftDoubleClick);
+  MouseMoveAtPixel(kTrayRightButtonUp);
+  EXPECT_EQ(log, Log{});
+}
+
+TEST_F(TrayIconTest, ARefusedIconReportsNoEvents) {
+  desktop.accept_icon = false;
+  icon.Add();
+  log.clear();
+  MouseMoveAtPixel(kTrayRightButtonUp);
+  EXPECT_EQ(log, Log{});
+}
+
+TEST_F(TrayIconTest, ARestoredWindowsOwnMovesDoNothing) {
+  icon.Add();
+  MouseMoveAtPixel(kTrayLeftDoubleClick);
+  log.clear();
+  MouseMoveAtPixel(kTrayLeftDoubleClick);
+  MouseMoveAtPixel(kTrayRightButtonUp);
+  EXPECT_EQ(log, Log{});
+}
+
+TEST_F(TrayIconTest, ANewNotificationAreaGetsTheIconBackWhileHidden) {
+  icon.HideOwner();
+  window.handle = 0x77;
+  log.clear();
+  icon.OnNotificationAreaCreated();
+  EXPECT_EQ(log, (Log{"desktop.NotifyIcon add"}));
+  EXPECT_EQ(icon.record().window, 0x77u);
+}
+
+TEST_F(TrayIconTest, ANewNotificationAreaAddsNothingWhileShown) {
+  icon.Add();
+  MouseMoveAtPixel(kTrayLeftDoubleClick);
+  log.clear();
+  icon.OnNotificationAreaCreated();
+  EXPECT_EQ(log, Log{});
+}
+
+TEST_F(TrayIconTest, WhenTheNewAreaRefusesTheIconTheWindowStaysReachable) {
+  icon.HideOwner();
+  desktop.accept_icon = false;
+  log.clear();
+  icon.OnNotificationAreaCreated();
+  EXPECT_EQ(log, (Log{"desktop.NotifyIcon add", "window.Show", "window.Minimize"}));
 }
 
 }  // namespace

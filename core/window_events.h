@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+#include "core/ids.h"
+
+namespace quillpad {
+
+// What a front end's window reports of its user's actions and of the desktop's messages to
+// it; the front end runs each through its event boundary to the handlers.
+struct WindowEvents {
+  std::function<void(ControlId)> click = {};
+  std::function<void(ControlId)> control_mouse_move = {};
+  std::function<void(MenuItemId)> menu_item = {};
+  // Over the window's own background only; on Windows the notification icon reports so too.
+  std::function<void(float x_twips, float y_twips)> mouse_move = {};
+  std::function<void()> close_requested = {};
+  // The desktop's notification area was created anew, where the desktop says so.
+  std::function<void()> notification_area_created = {};
+};
+
+}  // namespace quillpad

@@ -1,0 +1,49 @@
+#include "frontends/win32/clipboard.h"
+
+#include <cstring>
+
+#include "core/errors.h"
+
+namespace quillpad::win32 {
+namespace {
+
+// Open for as long as the object lives. Another program may hold the clipboard for a
+// moment; it is asked a few times before giving up.
+class OpenClipboardFor {
+ public:
+  explicit OpenClipboardFor(HWND owner) {
+    constexpr int kAttempts = 10;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+      if (OpenClipboard(owner)) return;
+      Sleep(20);
+    }
+    throw PlatformError(
+        "Буфер обмена недоступен: его удерживает другая программа. Попробуйте ещё раз.");
+  }
+  ~OpenClipboardFor() { CloseClipboard(); }
+  OpenClipboardFor(const OpenClipboardFor&) = delete;
+  OpenClipboardFor& operator=(const OpenClipboardFor&) = delete;
+};
+
+}  // namespace
+
+void ClearClipboard(HWND owner) {
+  const OpenClipboardFor open(owner);
+  EmptyClipboard();
+}
+
+void PutTextOnClipboard(HWND owner, const Text& text) {
+  const OpenClipboardFor open(owner);
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (memory == nullptr) throw PlatformError("Не хватило памяти для текста в буфере обмена.");
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+    GlobalFree(memory);
+    throw PlatformError("Не удалось поместить текст в буфер обмена.");
+  }
+}
+
+}  // namespace quillpad::win32

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/window.h"
+#include "core/window_definition.h"
+#include "core/window_events.h"
+#include "frontends/win32/artwork.h"
+#include "frontends/win32/windows_api.h"
+
+namespace quillpad::win32 {
+
+// A real window built once from its definition; it carries out what the handlers ask and
+// reports user events, deciding nothing itself.
+class FormWindow : public Window {
+ public:
+  explicit FormWindow(const WindowLayout& layout);
+  ~FormWindow() override;
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  void SetEvents(WindowEvents events) { events_ = std::move(events); }
+
+  std::string_view name() const { return name_; }
+  HWND hwnd() const { return hwnd_; }
+  HWND Control(ControlId id) const { return Built(id).hwnd; }
+  HMENU Menu(MenuId id) const { return menus_.at(id); }
+  // The window's keyboard: its menu keys, then moving between controls with Tab.
+  bool TranslateKeys(MSG& message) const;
+  // Removes the window from the screen for good.
+  void Destroy();
+
+  // Window
+  void Show() override;
+  void Hide() override;
+  void Minimize() override;
+  NativeHandle Handle() override;
+  NativeHandle IconHandle() override;
+  float Top() override;
+  float Left() override;
+  void SetTop(float twips) override;
+  void SetLeft(float twips) override;
+  VbBoolean Visible(ControlId control) override;
+  void SetVisible(ControlId control, bool visible) override;
+  Text GetText(ControlId control) override;
+  void SetText(ControlId control, const Text& text) override;
+  void SetTextColour(ControlId control, Colour colour) override;
+  void AddItem(ControlId list, const Text& item) override;
+  void PopupMenu(MenuId menu) override;
+
+ private:
+  struct BuiltControl {
+    const ControlDefinition* definition;
+    HWND hwnd;
+    OptionalColour text_colour;
+  };
+
+  const BuiltControl& Built(ControlId id) const { return built_.at(controls_.at(id)); }
+  BuiltControl& Built(ControlId id) { return built_.at(controls_.at(id)); }
+
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK ControlProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
+                                           UINT_PTR subclass, DWORD_PTR data);
+  LRESULT Receive(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT ReceiveForControl(BuiltControl& control, UINT message, WPARAM wparam, LPARAM lparam);
+  std::optional<LRESULT> ColourControl(HDC dc, HWND control);
+  void OnCommand(WPARAM wparam, LPARAM lparam);
+  void PaintBackground(HDC dc);
+
+  void CreateFrame(const WindowDefinition& window, bool has_menu_bar);
+  void BuildMenus(const WindowLayout& layout);
+  void BuildControls(const WindowLayout& layout);
+  HWND CreateControl(const ControlDefinition& definition, int child_id);
+  HFONT FontFor(const FontDefinition& definition);
+  void AddToolTip(HWND control, TextView text);
+  // A transparent label leaves its old text behind unless what lies under it is redrawn.
+  void RedrawUnder(HWND control);
+  void MoveTo(int x, int y);
+  RECT NormalPlace() const;
+
+  std::string_view name_;
+  HWND hwnd_ = nullptr;
+  HWND tool_tips_ = nullptr;
+  HICON icon_ = nullptr;
+  HICON small_icon_ = nullptr;
+  Colour back_colour_;
+  Picture picture_;
+  HACCEL accelerators_ = nullptr;
+  WindowEvents events_;
+  std::vector<BuiltControl> built_;
+  std::map<ControlId, std::size_t> controls_;
+  std::map<HWND, std::size_t> by_handle_;
+  std::map<MenuId, HMENU> menus_;
+  std::vector<HMENU> popups_not_in_bar_;
+  std::map<const FontDefinition*, HFONT> fonts_;
+};
+
+}  // namespace quillpad::win32

@@ -1,0 +1,55 @@
+
+#include <memory>
+
+#include "frontends/win32/about_window.h"
+#include "frontends/win32/event_boundary.h"
+#include "frontends/win32/form_window.h"
+#include "frontends/win32/win32_desktop.h"
+#include "frontends/win32/windows_api.h"
+#include "main_window/form1.h"
+
+using namespace quillpad;
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // Twips convert with the screen's real dots per inch, not a scaled stand-in.
+  SetProcessDPIAware();
+  OleInitialize(nullptr);
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  win32::Win32Desktop desktop;
+  const win32::EventBoundary boundary(desktop);
+  std::unique_ptr<Form1> form1;
+  win32::FormWindow& window =
+      desktop.AddLoadedWindow(std::make_unique<win32::FormWindow>(WindowLayout{
+                                  kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems}),
+                              [&] { form1->Form_Unload(); });
+  form1 = std::make_unique<Form1>(window, desktop);
+
+  desktop.SetWindowFactory([&](std::string_view name) -> win32::FormWindow* {
+    if (name == kForm2Window.name) return &win32::LoadAboutWindow(desktop, boundary);
+    return nullptr;
+  });
+  window.SetEvents({
+      .click = [&](ControlId control) { boundary.Run([&] { form1->Control_Click(control); }); },
+      .menu_item = [&](MenuItemId item) { boundary.Run([&] { form1->MenuItem_Click(item); }); },
+      .mouse_move = [&](float x,
+                        float y) { boundary.Run([&] { form1->Form_MouseMove(0, 0, x, y); }); },
+      .close_requested = [&] { boundary.Run([&] { desktop.UnloadWindow(0); }); },
+      .notification_area_created =
+          [&] { boundary.Run([&] { form1->NotificationArea_Created(); }); },
+  });
+
+  boundary.Run([&] { form1->Form_Load(); });
+  MSG message;
+  // Once the process has ended no queued event is handled.
+  while (!desktop.ended() && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (!desktop.TranslateKeys(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    desktop.ReleaseUnloaded();
+  }
+  OleUninitialize();
+  return 0;
+}

@@ -1,0 +1,143 @@
+#include "frontends/win32/win32_desktop.h"
+
+#include <string>
+
+#include "core/errors.h"
+#include "frontends/win32/clipboard.h"
+#include "frontends/win32/notification_icon.h"
+#include "frontends/win32/screen.h"
+#include "frontends/win32/win32_text.h"
+#include "frontends/win32/windows_api.h"
+
+namespace quillpad::win32 {
+namespace {
+
+HWND AsWindow(NativeHandle handle) {
+  // Handles are 32-bit significant, sign-extended on 64-bit Windows.
+  return reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(handle)));
+}
+
+}  // namespace
+
+FormWindow& Win32Desktop::AddLoadedWindow(std::unique_ptr<FormWindow> window,
+                                          std::function<void()> unload) {
+  FormWindow& added = *window;
+  windows_.Add(std::move(window), std::move(unload));
+  return added;
+}
+
+int Win32Desktop::IndexOf(const FormWindow& window) const {
+  return windows_.IndexWhere([&](const auto& loaded) { return loaded.get() == &window; });
+}
+
+bool Win32Desktop::TranslateKeys(MSG& message) const {
+  for (int i = 0; i < windows_.Count(); ++i) {
+    if (windows_.At(i)->TranslateKeys(message)) return true;
+  }
+  return false;
+}
+
+HWND Win32Desktop::ClipboardOwner() const {
+  if (windows_.Count() == 0) {
+    throw PlatformError("Буфер обмена недоступен: окно программы закрыто.");
+  }
+  return windows_.At(0)->hwnd();
+}
+
+void Win32Desktop::ClearClipboard() {
+  win32::ClearClipboard(ClipboardOwner());
+}
+
+void Win32Desktop::SetClipboardText(const Text& text) {
+  PutTextOnClipboard(ClipboardOwner(), text);
+}
+
+std::int32_t Win32Desktop::ShellOpen(NativeHandle owner, const Text& target) {
+  const std::string narrow = AnsiFromWide(Wide(target));
+  HINSTANCE result = ShellExecuteA(owner == 0 ? nullptr : AsWindow(owner), "open", narrow.c_str(),
+                                   "", "", SW_SHOWNORMAL);
+  return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(result));
+}
+
+bool Win32Desktop::KeepOnTop(NativeHandle window) {
+  constexpr UINT kFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;  // 19
+  return SetWindowPos(AsWindow(window), HWND_TOPMOST, 0, 0, 0, 0, kFlags) != FALSE;
+}
+
+bool Win32Desktop::TrayAvailable() {
+  return FindWindowW(L"Shell_TrayWnd", nullptr) != nullptr;
+}
+
+bool Win32Desktop::NotifyIcon(NotifyIconMessage message, const NarrowTrayRecord& record) {
+  return SendNotifyIcon(message, record);
+}
+
+float Win32Desktop::TwipsPerPixelX() {
+  return ScreenTwipsPerPixel();
+}
+
+Text Win32Desktop::ExecutableBaseName() {
+  std::wstring path(MAX_PATH, L'\0');
+  DWORD length = 0;
+  while ((length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()))) == path.size()) {
+    path.resize(path.size() * 2);
+  }
+  path.resize(length);
+  const std::size_t folder_end = path.find_last_of(L"\\/");
+  std::wstring name = folder_end == std::wstring::npos ? path : path.substr(folder_end + 1);
+  const std::size_t extension = name.find_last_of(L'.');
+  if (extension != std::wstring::npos) name.resize(extension);
+  return FromWide(name);
+}
+
+char16_t Win32Desktop::DecimalSeparator() {
+  wchar_t separator[4] = {};
+  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4) == 0) return u'.';
+  return separator[0] == L'\0' ? u'.' : static_cast<char16_t>(separator[0]);
+}
+
+Text Win32Desktop::ReadSetting(const Text& application, const Text& section, const Text& key,
+                               const Text& fallback) {
+  return settings_.Read(application, section, key, fallback);
+}
+
+void Win32Desktop::WriteSetting(const Text& application, const Text& section, const Text& key,
+                                const Text& value) {
+  settings_.Write(application, section, key, value);
+}
+
+void Win32Desktop::FlushSettings(const Text& application) {
+  settings_.Flush(application);
+}
+
+Window* Win32Desktop::FindLoadedWindow(std::string_view name) {
+  const int index = windows_.IndexWhere([&](const auto& loaded) { return loaded->name() == name; });
+  return index < 0 ? nullptr : windows_.At(index).get();
+}
+
+Window& Win32Desktop::LoadWindow(std::string_view name) {
+  FormWindow* window = factory_ ? factory_(name) : nullptr;
+  if (window == nullptr) {
+    throw PlatformError("Окно «" + std::string(name) + "» не удалось создать.");
+  }
+  return *window;
+}
+
+int Win32Desktop::LoadedWindowCount() {
+  return windows_.Count();
+}
+
+void Win32Desktop::UnloadWindow(int index) {
+  if (auto window = windows_.Unload(index)) {
+    (*window)->Destroy();
+    unloaded_.push_back(std::move(*window));
+  }
+}
+
+void Win32Desktop::EndProcess() {
+  ended_ = true;
+  PostQuitMessage(0);
+  throw ProcessEnded{};
+}
+
+}  // namespace quillpad::win32

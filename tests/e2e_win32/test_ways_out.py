@@ -1,0 +1,46 @@
+"""Quillpad.exe under Wine: leaving saves the whole profile in the registry."""
+
+import unittest
+
+from desktop import SETTINGS_KEYS, wait_until
+from wine_desktop import WINE_TIMEOUT, WineTestCase
+
+STORED = {"name": "Пётр", "comments": "Строка с \"кавычками\" и \\ чертой", "prgo": "Quillpad"}
+
+
+class WaysOut(WineTestCase):
+
+    def test_tray_exit_removes_the_icon_ends_and_saves_all_25_values(self):
+        self.desktop.store_profile(STORED)
+        self.desktop.launch()
+        self.desktop.tray_icon()
+        self.desktop.right_click_tray_icon()
+        menu = self.desktop.geometry(
+            wait_until(self.desktop.popup_menu, WINE_TIMEOUT, what="the pop-up menu"))
+        self.desktop.click_at(*menu.centre)
+        self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
+        self.desktop.wait_tray_icon_gone()
+        self.assertEqual(self.desktop.stored_profile(), {key: "REG_SZ" for key in SETTINGS_KEYS})
+        for key, value in STORED.items():
+            self.assertEqual(self.desktop.stored_text(key), value, key)
+
+    def test_closing_the_window_saves_its_position(self):
+        window = self.launch_and_show()
+        self.desktop.send_close_request(window)
+        self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
+        self.assertEqual(len(self.desktop.stored_profile()), 25)
+        # The client area stands at 1020 twips; the window's frame and menu bar above it.
+        self.assertLess(int(self.desktop.stored_text("top")), 1020)
+        self.assertEqual(self.desktop.stored_text("name"), "")
+
+    def test_logging_off_saves_as_closing_does(self):
+        self.desktop.store_profile(STORED)
+        self.launch_and_show()
+        self.desktop.wine("wineboot", "--end-session")
+        self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
+        self.assertEqual(len(self.desktop.stored_profile()), 25)
+        self.assertEqual(self.desktop.stored_text("comments"), STORED["comments"])
+
+
+if __name__ == "__main__":
+    unittest.main()

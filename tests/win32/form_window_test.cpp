@@ -1,0 +1,133 @@
+#include "frontends/win32/form_window.h"
+
+#include <gtest/gtest.h>
+
+#include "about/form2_definition.h"
+#include "core/twips.h"
+#include "frontends/win32/screen.h"
+#include "frontends/win32/windows_api.h"
+#include "main_window/form1_definition.h"
+
+namespace quillpad::win32 {
+namespace {
+
+class Form1WindowTest : public ::testing::Test {
+ protected:
+  FormWindow window{{kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems}};
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM counter) {
+  ++*reinterpret_cast<int*>(counter);
+  return TRUE;
+}
+
+int ChildCount(HWND parent) {
+  int count = 0;
+  EnumChildWindows(parent, &CountChild, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+TEST_F(Form1WindowTest, EveryControlOfTheTableIsBuiltHiddenWindowAndAll) {
+  EXPECT_GE(ChildCount(window.hwnd()), static_cast<int>(kForm1ControlCount));
+  EXPECT_FALSE(IsWindowVisible(window.hwnd()));
+  EXPECT_EQ(window.Visible(Id(Form1Control::Text4)), kVbTrue);
+  EXPECT_EQ(window.Visible(Id(Form1Control::Text18)), kVbFalse);
+}
+
+TEST_F(Form1WindowTest, TheClientAreaHasTheDefinedPlaceAndSizeInScreenPixels) {
+  const float twips = ScreenTwipsPerPixel();
+  RECT client;
+  GetClientRect(window.hwnd(), &client);
+  EXPECT_EQ(client.right, TwipsToPixels(4890, twips));
+  POINT origin{0, 0};
+  ClientToScreen(window.hwnd(), &origin);
+  EXPECT_EQ(origin.x, TwipsToPixels(7365, twips));
+}
+
+TEST_F(Form1WindowTest, LabelsUseTheBoldCyrillicFontOfTheTable) {
+  auto font = reinterpret_cast<HFONT>(
+      SendMessageW(window.Control(Id(Form1Control::Label1)), WM_GETFONT, 0, 0));
+  LOGFONTW description{};
+  ASSERT_NE(GetObjectW(font, sizeof(description), &description), 0);
+  EXPECT_STREQ(description.lfFaceName, L"MS Sans Serif");
+  EXPECT_EQ(description.lfWeight, 700);
+  EXPECT_EQ(description.lfCharSet, 204);
+  EXPECT_EQ(-description.lfHeight, PointsToPixels(8.25f, ScreenTwipsPerPixel()));
+}
+
+TEST_F(Form1WindowTest, TextComesBackCharacterForCharacter) {
+  const Text text = u"Ёжик «в тумане» 𝄞";
+  window.SetText(Id(Form1Control::Text16), text + u"\r\nline 2");
+  EXPECT_EQ(window.GetText(Id(Form1Control::Text16)), text + u"\r\nline 2");
+  window.SetText(Id(Form1Control::Text4), Text(40000, u'x'));
+  EXPECT_EQ(window.GetText(Id(Form1Control::Text4)).size(), 40000u);
+}
+
+TEST_F(Form1WindowTest, TheDropDownStartsWithNothingChosen) {
+  window.AddItem(Id(Form1Control::Combo1), u"https://example.org/");
+  EXPECT_EQ(window.GetText(Id(Form1Control::Combo1)), u"");
+}
+
+TEST_F(Form1WindowTest, APlaceSetInTwipsIsReadBack) {
+  window.SetTop(1500);
+  window.SetLeft(-300);
+  EXPECT_NEAR(window.Top(), 1500, ScreenTwipsPerPixel());
+  EXPECT_NEAR(window.Left(), -300, ScreenTwipsPerPixel());
+}
+
+TEST_F(Form1WindowTest, TheMenuShowsItsKeysAndHidesThePopUp) {
+  HMENU bar = GetMenu(window.hwnd());
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(GetMenuItemCount(bar), 1);
+  wchar_t caption[64] = {};
+  GetMenuStringW(window.Menu(IdOf<MenuId>(Form1Menu::vr)), 0, caption, 64, MF_BYPOSITION);
+  EXPECT_STREQ(caption, L"Скрыть\tCtrl+D");
+  EXPECT_EQ(GetMenuItemCount(window.Menu(IdOf<MenuId>(Form1Menu::pop))), 1);
+}
+
+TEST_F(Form1WindowTest, MenuKeysBecomeMenuCommands) {
+  std::vector<MenuItemId> chosen;
+  window.SetEvents({.menu_item = [&](MenuItemId item) { chosen.push_back(item); }});
+  MSG key{window.Control(Id(Form1Control::Text4)), WM_KEYDOWN, 'E', 0, 0, {}};
+  BYTE keys[256] = {};
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  EXPECT_TRUE(window.TranslateKeys(key));
+  EXPECT_EQ(chosen, (std::vector{IdOf<MenuItemId>(Form1MenuItem::vrr)}));
+}
+
+TEST_F(Form1WindowTest, WhileMinimisedThePlaceIsTheOneItComesBackTo) {
+  window.SetTop(1500);
+  window.Show();
+  window.Minimize();
+  ASSERT_TRUE(IsIconic(window.hwnd()));
+  EXPECT_NEAR(window.Top(), 1500, ScreenTwipsPerPixel());
+  window.SetLeft(3000);
+  ShowWindow(window.hwnd(), SW_RESTORE);
+  EXPECT_NEAR(window.Left(), 3000, ScreenTwipsPerPixel());
+}
+
+TEST_F(Form1WindowTest, TabMovesInTheTablesTabOrder) {
+  HWND first = window.Control(Id(Form1Control::Text4));  // tab position 0
+  EXPECT_EQ(GetNextDlgTabItem(window.hwnd(), first, FALSE),
+            window.Control(Id(Form1Control::Text1)));
+  EXPECT_EQ(GetNextDlgTabItem(window.hwnd(), window.Control(Id(Form1Control::Text1)), FALSE),
+            window.Control(Id(Form1Control::Text2)));
+}
+
+TEST_F(Form1WindowTest, ButtonsShowTheHandPointer) {
+  HWND button = window.Control(Id(Form1Control::Command1));
+  SendMessageW(button, WM_SETCURSOR, reinterpret_cast<WPARAM>(button), HTCLIENT);
+  EXPECT_EQ(GetCursor(), HandCursor());
+  EXPECT_NE(HandCursor(), nullptr);
+}
+
+TEST(Form2WindowTest, TheAboutWindowHasNoMinimiseButtonAndItsOwnIcon) {
+  FormWindow about({kForm2Window, kForm2Controls, {}, {}});
+  EXPECT_EQ(GetWindowLongW(about.hwnd(), GWL_STYLE) & WS_MINIMIZEBOX, 0);
+  EXPECT_NE(about.IconHandle(), 0u);
+  EXPECT_EQ(GetMenu(about.hwnd()), nullptr);
+}
+
+}  // namespace
+}  // namespace quillpad::win32
