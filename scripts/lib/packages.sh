@@ -1,9 +1,11 @@
 # Debian packages Quillpad needs, and a helper that installs only what is missing.
-# Sourced by scripts/run and scripts/test.
+# Sourced by scripts/run, scripts/test and bench/run.
 
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev)
 RUN_PACKAGES=(fonts-liberation2)
 TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3-xlib imagemagick)
+# The benchmark's timing library, chart and the two programs it measures Quillpad against.
+BENCH_PACKAGES=(libbenchmark-dev gnuplot-nox keepassxc copyq)
 
 missing_packages() {
   local package
