@@ -5,6 +5,7 @@
 #include "frontends/qt/artwork.h"
 #include "frontends/qt/event_boundary.h"
 #include "frontends/qt/form_window.h"
+#include "frontends/qt/menu_bar_style.h"
 #include "frontends/qt/qt_desktop.h"
 #include "main_window/form1.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
   // Qt takes its own options (-platform, -display); the program reads no command line.
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setStyle(new qt::MenuBarStyle);
   QApplication::setWindowIcon(qt::ArtworkIcon(kForm1Window.icon));
 
   qt::QtDesktop desktop;
