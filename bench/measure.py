@@ -15,7 +15,7 @@ from Xlib import X
 from Xlib import display as xdisplay
 
 import programs
-from programs import PROFILE, BenchDesktop, memory_kib
+from programs import PROFILE, BenchDesktop, cpu_ms, memory_kib
 from xwatch import RAW_BUTTON_PRESS, RAW_BUTTON_RELEASE, Watcher
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
@@ -45,6 +45,7 @@ class Round:
             self.desktop.close()
             raise
         self.figures = {}
+        self.clicking = self.clicking_args = None
 
     def close(self):
         self.watcher.x.close()
@@ -55,6 +56,7 @@ class Round:
         started = self.desktop.start_program(self.program)
         docked = self.watcher.wait_docked(self.desktop.panel())
         self.figures["startup_ms"] = ms(docked - started)
+        self.figures["startup_cpu_ms"] = round(cpu_ms(self.desktop.app.pid), 3)
         time.sleep(IDLE)
         self.record_memory("idle")
 
@@ -64,12 +66,22 @@ class Round:
         self.figures[f"{moment}_pss_kib"] = pss
         self.figures["processes"] = processes
 
+    def xdotool(self, *args):
+        """Starts xdotool without waiting for it, so that events are timed as they come."""
+        self.watcher.forget()
+        self.clicking = subprocess.Popen(["xdotool", *map(str, args)],
+                                         env=self.desktop.environment())
+        self.clicking_args = args
+
+    def clicked(self):
+        if self.clicking.wait(timeout=10) != 0:
+            raise RuntimeError(f"xdotool {self.clicking_args} failed")
+
     def click(self, x, y, settle=HOVER_SETTLE):
         """A real click with xdotool; returns when its release reached the X server."""
         self.desktop.move_to(x, y)
         time.sleep(settle)
-        self.watcher.forget()
-        self.desktop.xdotool("click", 1)
+        self.xdotool("click", 1)
         return self.watcher.wait(self.watcher.raw_button(RAW_BUTTON_RELEASE), what="the click")
 
     def show_from_tray(self, title):
@@ -80,8 +92,7 @@ class Round:
             self.watcher.watch_drawing(window_id)
         self.desktop.move_onto(self.desktop.tray_icon())
         time.sleep(HOVER_SETTLE)
-        self.watcher.forget()
-        self.desktop.xdotool("click", "--repeat", 2, "--delay", 80, 1)
+        self.xdotool("click", "--repeat", 2, "--delay", 80, 1)
         second_press = self.watcher.wait(self.watcher.raw_button(RAW_BUTTON_PRESS), count=2,
                                          what="the double-click")
         mapped = self.watcher.wait(
@@ -91,6 +102,7 @@ class Round:
         if window.id not in watched:
             self.watcher.watch_drawing(window.id)
         drawn = self.watcher.quiet_after(mapped, self.watcher.drawn(window.id))
+        self.clicked()
         self.figures["show_map_ms"] = ms(mapped - second_press)
         self.figures["show_drawn_ms"] = ms(drawn - second_press)
         return window
@@ -108,6 +120,7 @@ class Round:
                 arrived, text = self.watcher.read_clipboard()
                 if text != PROFILE[box]:
                     raise AssertionError(f"the {box} button copied {text!r}")
+                self.clicked()
                 readable.append(ms(arrived - clicked))
                 before = time.monotonic()
                 if self.desktop.clipboard_text() != PROFILE[box]:
@@ -124,6 +137,7 @@ class Round:
             left, top = PAGE_BUTTONS[page]
             clicked = self.click(*self.desktop.client_point(left + 16, top + 8))
             drawn = self.watcher.quiet_after(clicked, self.watcher.drawn(window.id))
+            self.clicked()
             self.desktop.wait_page(page)
             switches.append(ms(drawn - clicked))
         self.figures["page_switch_ms"] = switches

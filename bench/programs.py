@@ -123,6 +123,17 @@ def process_tree(pid):
     return tree
 
 
+def cpu_ms(pid):
+    """Time the process tree has spent on a processor so far, in ms: unlike the time on the
+    clock, it hardly moves when other work shares the machine."""
+    total = 0
+    for member in process_tree(pid):
+        for task in os.listdir(f"/proc/{member}/task"):
+            with open(f"/proc/{member}/task/{task}/schedstat") as f:
+                total += int(f.read().split()[0])
+    return total / 1e6
+
+
 def memory_kib(pid):
     """Resident and proportional set size, summed over the process tree, in KiB, and the
     number of processes."""
