@@ -8,7 +8,6 @@ import json
 import os
 import shutil
 import subprocess
-import sys
 import time
 
 from Xlib import X
@@ -18,7 +17,7 @@ import programs
 from programs import PROFILE, BenchDesktop, cpu_ms, memory_kib
 from xwatch import RAW_BUTTON_PRESS, RAW_BUTTON_RELEASE, Watcher
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
+# The end-to-end tests' desktop, which programs puts on the path, knows the window's layout.
 from desktop import (BOX_TOPS, COPY_BUTTON_LEFT, MAIN_WINDOW_TITLE, PAGE_BUTTONS,  # noqa: E402
                      PROGRAM_BOX_TOPS)
 
@@ -199,7 +198,8 @@ def main():
     contenders += [(peer, None) for peer, command in
                    ((programs.keepassxc(), "keepassxc"), (programs.copyq(), "copyq"))
                    if shutil.which(command)]
-    results = {"date": time.strftime("%Y-%m-%d %H:%M UTC", time.gmtime()), "rounds": {}}
+    results = {"date": time.strftime("%Y-%m-%d %H:%M UTC", time.gmtime()), "rounds": {},
+               "load_before": os.getloadavg()[0]}
     for number in range(args.rounds):
         # Interleaved, so that what else the machine does falls on every program alike.
         for program, use in contenders:
@@ -208,6 +208,7 @@ def main():
             print(f"round {number + 1}/{args.rounds} {program.name}: "
                   f"start-up {figures['startup_ms']:.1f} ms, "
                   f"idle RSS {figures['idle_rss_kib'] / 1024:.1f} MiB", flush=True)
+    results["load_after"] = os.getloadavg()[0]
     results["copy_handler"] = copy_handler(args.handler_benchmark)
     with open(args.out, "w") as f:
         json.dump(results, f, indent=1)

@@ -137,14 +137,12 @@ def cpu_ms(pid):
 def memory_kib(pid):
     """Resident and proportional set size, summed over the process tree, in KiB, and the
     number of processes."""
-    rss = pss = 0
+    totals = {"Rss": 0, "Pss": 0}
     tree = process_tree(pid)
     for member in tree:
         with open(f"/proc/{member}/smaps_rollup") as f:
             for line in f:
-                field, value = line.split(":", 1)[0], line.split()[1:2]
-                if field == "Rss":
-                    rss += int(value[0])
-                elif field == "Pss":
-                    pss += int(value[0])
-    return rss, pss, len(tree)
+                field, _, value = line.partition(":")
+                if field in totals:
+                    totals[field] += int(value.split()[0])
+    return totals["Rss"], totals["Pss"], len(tree)

@@ -3,14 +3,13 @@
 usage: report.py RESULTS.json RESULTS.md CHART.png FINDINGS.md
 """
 
+import json
 import os
 import platform
 import statistics
 import subprocess
 import sys
 import tempfile
-
-import json
 
 PEERS = ("KeePassXC", "CopyQ")
 TEXT_FLOOR = "floor + text box"
@@ -133,24 +132,26 @@ def tables(results):
                       key=lambda f: f.median, default=None)
     lighter_peer = min((mib(rounds[p], "idle_rss_kib") for p in PEERS if p in rounds),
                        key=lambda f: f.median, default=None)
+    startup, rss = figure(quill, "startup_ms"), mib(quill, "idle_rss_kib")
     handler_ms = handler.get("BM_CopyButtonClick", {}).get("median_ns", 0) / 1e6
-    lines += ["", "## Targets", "", "| Target | Measured | Limit |", "|---|---|---|",
-              f"| Start-up over the floor | "
-              f"{verdict(ratio(figure(quill, 'startup_ms'), figure(rounds['floor'], 'startup_ms')), STARTUP_OVER_FLOOR)} "
-              f"| ≤ {STARTUP_OVER_FLOOR} |",
-              f"| Start-up over the faster peer | "
-              f"{verdict(ratio(figure(quill, 'startup_ms'), faster_peer), STARTUP_OVER_FASTER_PEER)} "
-              f"| ≤ {STARTUP_OVER_FASTER_PEER} |",
-              f"| Idle RSS over the floor | "
-              f"{verdict(ratio(mib(quill, 'idle_rss_kib'), mib(rounds['floor'], 'idle_rss_kib')), RSS_OVER_FLOOR)} "
-              f"| ≤ {RSS_OVER_FLOOR} |",
-              f"| Idle RSS over the lighter peer | "
-              f"{verdict(ratio(mib(quill, 'idle_rss_kib'), lighter_peer), RSS_OVER_LIGHTER_PEER)} "
-              f"| ≤ {RSS_OVER_LIGHTER_PEER} |",
-              f"| Copy readable by another process, median ms | "
-              f"{verdict(figure(quill, 'copy_readable_ms').median, COPY_READABLE_MS)} "
-              f"| ≤ {COPY_READABLE_MS} |",
-              f"| Copy handler, ms | {verdict(handler_ms, HANDLER_MS)} | well under {HANDLER_MS} |"]
+    targets = [
+        ("Start-up over the floor", ratio(startup, figure(rounds["floor"], "startup_ms")),
+         STARTUP_OVER_FLOOR, "≤"),
+        ("Start-up over the floor, in processor time",
+         ratio(figure(quill, "startup_cpu_ms"), figure(rounds["floor"], "startup_cpu_ms")),
+         STARTUP_OVER_FLOOR, "≤"),
+        ("Start-up over the faster peer", ratio(startup, faster_peer),
+         STARTUP_OVER_FASTER_PEER, "≤"),
+        ("Idle RSS over the floor", ratio(rss, mib(rounds["floor"], "idle_rss_kib")),
+         RSS_OVER_FLOOR, "≤"),
+        ("Idle RSS over the lighter peer", ratio(rss, lighter_peer), RSS_OVER_LIGHTER_PEER, "≤"),
+        ("Copy readable by another process, median ms",
+         figure(quill, "copy_readable_ms").median, COPY_READABLE_MS, "≤"),
+        ("Copy handler, ms", handler_ms, HANDLER_MS, "well under"),
+    ]
+    lines += ["", "## Targets", "", "| Target | Measured | Limit |", "|---|---|---|"]
+    lines += [f"| {caption} | {verdict(value, limit)} | {relation} {limit} |"
+              for caption, value, limit, relation in targets]
     return lines
 
 
@@ -162,12 +163,12 @@ def chart(results, path):
         with open(data, "w") as f:
             for name in present:
                 one = rounds[name]
-                startup, rss, pss = (figure(one, "startup_ms"), mib(one, "idle_rss_kib"),
-                                     mib(one, "idle_pss_kib"))
-                f.write(f'"{name}" {startup.median} {startup.low} {startup.high} '
-                        f"{rss.median} {rss.low} {rss.high} {pss.median} {pss.low} {pss.high}\n")
+                columns = [figure(one, "startup_ms"), figure(one, "startup_cpu_ms"),
+                           mib(one, "idle_rss_kib"), mib(one, "idle_pss_kib")]
+                f.write(f'"{name}" ' + " ".join(f"{c.median} {c.low} {c.high}" for c in columns)
+                        + "\n")
         script = f"""
-set terminal pngcairo size 900,380 font "Liberation Sans,10"
+set terminal pngcairo size 1000,420 font "Liberation Sans,10"
 set output "{path}"
 set multiplot layout 1,2
 set style data histograms
@@ -176,11 +177,13 @@ set style fill solid 0.7 border -1
 set yrange [0:*]
 set grid ytics
 set key top left
+set xtics rotate by -25
 set title "Start-up to docked icon (ms, median, min–max)"
-plot "{data}" using 2:3:4:xtic(1) title "start-up" lc rgb "#3b6ea5"
+plot "{data}" using 2:3:4:xtic(1) title "on the clock" lc rgb "#3b6ea5", \\
+     "" using 5:6:7 title "on a processor" lc rgb "#7fa7d0"
 set title "Idle in the tray (MiB, median, min–max)"
-plot "{data}" using 5:6:7:xtic(1) title "RSS" lc rgb "#3b6ea5", \\
-     "" using 8:9:10 title "PSS" lc rgb "#e0a030"
+plot "{data}" using 8:9:10:xtic(1) title "RSS" lc rgb "#3b6ea5", \\
+     "" using 11:12:13 title "PSS" lc rgb "#e0a030"
 unset multiplot
 """
         subprocess.run(["gnuplot"], input=script, text=True, check=True)
@@ -194,7 +197,9 @@ def main():
     rounds = len(results["rounds"]["Quillpad"])
     lines = ["# Quillpad benchmark results", "",
              f"Written by `bench/run` on {results['date']}, {rounds} rounds.", "",
-             f"Machine: {machine()}.", "",
+             f"Machine: {machine()}. Load average (1 min) when the rounds began and ended: "
+             f"{results['load_before']:.1f} and {results['load_after']:.1f}; with more than "
+             "one program running per core the times on the clock spread widely.", "",
              f"![Start-up and idle memory]({os.path.basename(chart_png)})", ""]
     lines += tables(results)
     with open(findings_md) as f:
