@@ -40,7 +40,7 @@ QFont MakeFont(const FontDefinition& definition) {
 }
 
 const QCursor& HandCursor() {
-  static const QCursor cursor(QPixmap(QStringLiteral(":/quillpad/hand.png")), kHandPointerHotSpotX,
+  static const QCursor cursor(ArtworkPicture("hand.png"), kHandPointerHotSpotX,
                               kHandPointerHotSpotY);
   return cursor;
 }

@@ -7,6 +7,7 @@
 #include "frontends/qt/event_boundary.h"
 #include "frontends/qt/form_window.h"
 #include "frontends/qt/message_box.h"
+#include "frontends/qt/menu_bar_style.h"
 #include "frontends/qt/qt_desktop.h"
 #include "frontends/qt/termination_requests.h"
 #include "main_window/form1.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   // Qt takes its own options (-platform, -display); the program reads no command line.
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setStyle(new qt::MenuBarStyle);
   QApplication::setWindowIcon(qt::ArtworkIcon(kForm1Window.icon));
 
   qt::QtDesktop desktop;

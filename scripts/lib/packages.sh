@@ -1,5 +1,5 @@
 # Debian packages Quillpad needs, and a helper that installs only what is missing.
-# Sourced by scripts/run and scripts/test.
+# Sourced by scripts/run, scripts/test and bench/run.
 
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev)
 RUN_PACKAGES=(fonts-liberation2 xdg-utils)
@@ -9,6 +9,8 @@ TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3
 # architecture; 64-bit Wine and compiler stand in where the kernel cannot run 32-bit code.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix googletest file wine wine32:i386
                   wine64 g++-mingw-w64-x86-64-posix)
+# The benchmark's timing library, chart and the two programs it measures Quillpad against.
+BENCH_PACKAGES=(libbenchmark-dev gnuplot-nox keepassxc copyq)
 
 missing_packages() {
   local package
