@@ -38,6 +38,7 @@ TerminationRequests::TerminationRequests(std::function<void()> on_request)
 
 TerminationRequests::~TerminationRequests() {
   for (const int signal : kPoliteSignals) std::signal(signal, SIG_DFL);
+  delete notifier_;  // before its descriptor is closed
   ::close(g_signal_pipe[0]);
   ::close(g_signal_pipe[1]);
   g_signal_pipe[0] = g_signal_pipe[1] = -1;
