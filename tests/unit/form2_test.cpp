@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "about/form2_events.h"
 #include "fakes/recording_desktop.h"
 #include "fakes/recording_window.h"
 
@@ -84,6 +85,27 @@ TEST_F(Form2Test, AClosedAboutWindowIsCreatedAnewOnTheNextOpening) {
   Form2::Open(desktop);
   EXPECT_EQ(std::count(log.begin(), log.end(), "desktop.LoadWindow Form2"), 2);
   EXPECT_TRUE(static_cast<RecordingWindow*>(desktop.FindLoadedWindow("Form2"))->colours.empty());
+}
+
+TEST_F(Form2Test, EachEventReachesItsHandlerThroughTheBoundaryAndCloseUnloads) {
+  int runs = 0;
+  int unloads = 0;
+  const WindowEvents events = Form2Events(
+      form,
+      [&](const std::function<void()>& handler) {
+        ++runs;
+        handler();
+      },
+      [&] { ++unloads; });
+  events.control_mouse_move(Id(Form2Control::Label3));
+  EXPECT_EQ(Links(), std::make_pair(kNormal, kPureRed));
+  events.mouse_move(5, 5);
+  EXPECT_EQ(Links(), std::make_pair(kNormal, kNormal));
+  events.click(Id(Form2Control::Label3));
+  EXPECT_EQ(desktop.opened, std::vector<Text>{Text(kMakerWeb)});
+  events.close_requested();
+  EXPECT_EQ(unloads, 1);
+  EXPECT_EQ(runs, 4);
 }
 
 }  // namespace
