@@ -358,11 +358,12 @@ class Desktop:
         """What the session sends at log-off (SIGTERM), or a kill that cannot be caught."""
         os.kill(self.program_pid(runner), sig)
 
-    def wait_idle(self, quiet=0.2):
+    def wait_idle(self, quiet=0.2, runner=None):
         """Wait until the program has used no processor time for a while: done with its
-        start, so that what the test does next is all it is busy with."""
+        start (its icon docks before it reads the profile), so that what the test does
+        next is all it is busy with."""
         ticks = os.sysconf("SC_CLK_TCK")
-        pid = self.program_pid()
+        pid = self.program_pid(runner)
 
         def cpu_time():
             with open(f"/proc/{pid}/stat") as f:

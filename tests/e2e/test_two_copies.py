@@ -19,9 +19,11 @@ class TwoCopies(DesktopTestCase):
         """The first copy loads profile A; the second, started later, loads profile B."""
         self.desktop.seed_settings(profile("A"))
         self.desktop.launch()
+        self.desktop.wait_idle()
         self.desktop.seed_settings(profile("B"))
         second = self.desktop.launch_another_copy()
         wait_until(lambda: len(self.desktop.tray_icons()) == 2, what="both icons to dock")
+        self.desktop.wait_idle(runner=second)
         return second
 
     def saved_fields(self):
