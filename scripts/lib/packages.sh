@@ -4,7 +4,10 @@
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev)
 RUN_PACKAGES=(fonts-liberation2 xdg-utils)
 TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3-xlib imagemagick
-               dpkg-dev file binutils desktop-file-utils appstream valgrind)
+               dpkg-dev file binutils desktop-file-utils appstream valgrind
+               # The real desktops the end-to-end cases also run under: window managers, a
+               # panel hosting icons over StatusNotifierItem, an XSMP session manager.
+               openbox xfwm4 xfce4-panel x11-session-utils x11-xserver-utils)
 # Quillpad.exe: cross-compiled for 32-bit Windows and run under Wine, which needs the i386
 # architecture; 64-bit Wine and compiler stand in where the kernel cannot run 32-bit code.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix googletest file wine wine32:i386
