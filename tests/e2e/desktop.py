@@ -22,6 +22,10 @@ from quillpad_ini import read_ini, write_ini
 APP_NAME = "Quillpad"
 MAIN_WINDOW_TITLE = "Quillpad v2"
 SCREEN = "1280x1024x24"
+# The window managers a test can run under, and how each is started on a bare display.
+WINDOW_MANAGERS = {
+    "openbox": ["openbox"],
+}
 TRAYER_ARGS = ["--edge", "top", "--align", "right", "--widthtype", "pixel",
                "--width", "200", "--height", "24"]
 
@@ -169,8 +173,9 @@ class Geometry:
 class Desktop:
     """Xvfb, optionally trayer, fresh home folders and the program under test."""
 
-    def __init__(self, tray=True):
+    def __init__(self, tray=True, window_manager=None):
         self.tray = tray
+        self.window_manager_name = window_manager
         self.root_dir = tempfile.mkdtemp(prefix="quillpad-e2e-")
         self.home = self._make_dir("home")
         self.config_home = self._make_dir("config")
@@ -179,7 +184,7 @@ class Desktop:
         self.xdg_open_log = os.path.join(self.root_dir, "xdg-open.log")
         self.app_log = os.path.join(self.root_dir, "program.log")
         self.app_name = APP_NAME
-        self.xvfb = self.trayer = self.app = None
+        self.xvfb = self.trayer = self.app = self.window_manager = None
         self.other_copies = []
         self.program_path = None  # the program's own PATH when not the tests' one
         self.display_name = None
@@ -194,6 +199,8 @@ class Desktop:
         """Bring up the display and, unless told otherwise, the tray."""
         self._start_xvfb()
         self.x = xdisplay.Display(self.display_name)
+        if self.window_manager_name:
+            self.start_window_manager(self.window_manager_name)
         if self.tray:
             self.start_tray()
         return self
@@ -204,6 +211,7 @@ class Desktop:
         for runner in self.other_copies:
             kill_group(runner)
         kill_group(self.trayer)
+        kill_group(self.window_manager)
         if self.x is not None:
             self.x.close()
             self.x = None
@@ -283,6 +291,20 @@ class Desktop:
         if not number:
             raise RuntimeError("Xvfb did not report a display")
         self.display_name = ":" + number
+
+    def start_window_manager(self, name):
+        """Start a window manager and wait until it manages the screen."""
+        self.window_manager = subprocess.Popen(
+            WINDOW_MANAGERS[name], env=self.environment(), stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        wait_until(self._window_manager_is_ready, what=f"{name} to manage the screen")
+
+    def _window_manager_is_ready(self):
+        if self.window_manager.poll() is not None:
+            raise AssertionError("the window manager ended at start")
+        check = self.x.screen().root.get_full_property(
+            self.atom("_NET_SUPPORTING_WM_CHECK"), X.AnyPropertyType)
+        return check is not None and len(check.value) > 0
 
     def start_tray(self):
         self.trayer = subprocess.Popen(
@@ -397,7 +419,21 @@ class Desktop:
         return self.x.intern_atom(name)
 
     def top_level_windows(self):
-        return self.x.screen().root.query_tree().children
+        """The root's children and, under a window manager, the client windows inside
+        the frames it made (those carrying WM_STATE)."""
+        children = self.x.screen().root.query_tree().children
+        if self.window_manager is None:
+            return children
+        wm_state = self.atom("WM_STATE")
+        found = list(children)
+        for frame in children:
+            for window in self._descendants(frame):
+                try:
+                    if window.get_full_property(wm_state, X.AnyPropertyType) is not None:
+                        found.append(window)
+                except xerror.XError:
+                    pass
+        return found
 
     def window_name(self, window):
         try:
