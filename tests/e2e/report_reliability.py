@@ -1,7 +1,8 @@
-"""Write the README's reliability table from the rows the suite recorded.
+"""Write the reliability table from the rows the suite recorded.
 
-Only a run of every reliability module rewrites it, so that running one module alone
-leaves the table of the last full run in place."""
+The test run writes it into the build tree (--output); scripts/refresh-docs copies a full
+run's table into the README (--readme). Only a run of every reliability module makes a
+table, so that running one module alone never passes for the whole suite."""
 
 import argparse
 import json
@@ -35,32 +36,44 @@ def table(rows, modules):
     return "\n".join(lines)
 
 
+def replace_table(readme_path, text):
+    with open(readme_path, encoding="utf-8") as f:
+        readme = f.read()
+    pattern = re.compile(re.escape(START) + ".*?" + re.escape(END), re.S)
+    if not pattern.search(readme):
+        print(f"{readme_path} has no reliability table to replace", file=sys.stderr)
+        return 1
+    readme = pattern.sub(lambda _: f"{START}\n{text}\n{END}", readme)
+    with open(readme_path, "w", encoding="utf-8") as f:
+        f.write(readme)
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--log", required=True)
-    parser.add_argument("--modules", required=True, help="comma-separated module names")
-    parser.add_argument("--readme")
+    parser.add_argument("--log", help="the rows the suite recorded")
+    parser.add_argument("--modules", help="comma-separated module names")
+    parser.add_argument("--output", help="file to write the table to")
+    parser.add_argument("--table", help="a table written by an earlier run, instead of --log")
+    parser.add_argument("--readme", help="README whose table to replace")
     args = parser.parse_args()
-    modules = args.modules.split(",")
-    rows = load_rows(args.log)
-    missing = sorted(set(modules) - {row["module"] for row in rows})
-    if missing:
-        print("not a full run of the reliability suite (no rows from "
-              f"{', '.join(missing)}); the README is left as it is")
-        return 0
-    text = table(rows, modules)
-    print(text)
-    if args.readme:
-        with open(args.readme, encoding="utf-8") as f:
-            readme = f.read()
-        pattern = re.compile(re.escape(START) + ".*?" + re.escape(END), re.S)
-        if not pattern.search(readme):
-            print(f"{args.readme} has no reliability table to replace", file=sys.stderr)
-            return 1
-        readme = pattern.sub(lambda _: f"{START}\n{text}\n{END}", readme)
-        with open(args.readme, "w", encoding="utf-8") as f:
-            f.write(readme)
-    return 0
+    if args.table:
+        with open(args.table, encoding="utf-8") as f:
+            text = f.read().rstrip("\n")
+    else:
+        modules = args.modules.split(",")
+        rows = load_rows(args.log)
+        missing = sorted(set(modules) - {row["module"] for row in rows})
+        if missing:
+            print("not a full run of the reliability suite (no rows from "
+                  f"{', '.join(missing)}); no table is written")
+            return 0
+        text = table(rows, modules)
+        print(text)
+    if args.output:
+        with open(args.output, "w", encoding="utf-8") as f:
+            f.write(text + "\n")
+    return replace_table(args.readme, text) if args.readme else 0
 
 
 if __name__ == "__main__":

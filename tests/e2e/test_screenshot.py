@@ -1,8 +1,8 @@
 """Pictures of the program for the documentation.
 
-Runs only when QUILLPAD_SCREENSHOTS names a folder; a relative path is taken
-from this file's folder, so QUILLPAD_SCREENSHOTS=../../docs/screenshots
-refreshes main-window.png, program-page.png and about-window.png there.
+Runs only when QUILLPAD_SCREENSHOTS names a folder (the test run gives one in the build
+tree); it takes main-window.png, program-page.png and about-window.png there, and
+scripts/refresh-docs copies them to docs/screenshots.
 """
 
 import os
