@@ -5,6 +5,8 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev)
 RUN_PACKAGES=(fonts-liberation2 xdg-utils)
 TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3-xlib imagemagick
                dpkg-dev file binutils desktop-file-utils appstream valgrind
+               # Debian's own checks of the package and of its manual page.
+               lintian man-db
                # The real desktops the end-to-end cases also run under: window managers, a
                # panel hosting icons over StatusNotifierItem, an XSMP session manager.
                openbox xfwm4 xfce4-panel x11-session-utils x11-xserver-utils)

@@ -5,6 +5,7 @@ package and on the package installed into /usr.
 """
 
 import configparser
+import gzip
 import os
 import shlex
 import shutil
@@ -12,10 +13,15 @@ import struct
 import subprocess
 from xml.etree import ElementTree
 
+import changelog
+
 ENTRY_SECTION = "Desktop Entry"
 PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 # What menus, panels and software centres ask the icon theme for at the least.
 REQUIRED_ICON_SIZES = {16, 32, 48}
+# Debian names the folder of a package's documents after the package.
+DOC_FOLDER = "quillpad"
+LICENCE = os.path.join(changelog.SOURCE_ROOT, "LICENSE")
 
 
 def app_id():
@@ -52,6 +58,9 @@ class InstalledTree:
         self.share = os.path.join(prefix, "share")
         self.desktop_file = os.path.join(self.share, "applications", f"{app_id()}.desktop")
         self.metainfo_file = os.path.join(self.share, "metainfo", f"{app_id()}.metainfo.xml")
+        self.manual_page = os.path.join(self.share, "man", "man1", "Quillpad.1.gz")
+        self.copyright_file = os.path.join(self.share, "doc", DOC_FOLDER, "copyright")
+        self.changelog_file = os.path.join(self.share, "doc", DOC_FOLDER, "changelog.gz")
 
     def entry(self):
         """The keys of the menu entry's [Desktop Entry] group."""
@@ -112,7 +121,7 @@ class InstalledTreeChecks:
             self.assertEqual(png_size(path), folder_size, path)
 
     def test_appstream_data_is_valid_and_names_the_installed_files(self):
-        run("appstreamcli", "validate", "--no-net", self.tree.metainfo_file)
+        run("appstreamcli", "validate", "--pedantic", "--no-net", self.tree.metainfo_file)
         component = ElementTree.parse(self.tree.metainfo_file).getroot()
         self.assertEqual(component.findtext("id"), app_id())
         launchable = component.findtext("launchable[@type='desktop-id']")
@@ -120,6 +129,39 @@ class InstalledTreeChecks:
         for binary in component.iterfind("provides/binary"):
             self.assertTrue(os.path.isfile(os.path.join(self.tree.prefix, "bin", binary.text)),
                             f"AppStream names the program {binary.text}, which is not installed")
+
+    def test_appstream_releases_are_the_changelog_entries(self):
+        component = ElementTree.parse(self.tree.metainfo_file).getroot()
+        releases = [(release.get("version"), release.get("date"))
+                    for release in component.iterfind("releases/release")]
+        self.assertEqual(releases, changelog.entries())
+
+    def test_manual_page_renders_without_warnings(self):
+        # As Debian's checker reads it: UTF-8, 80 columns, every groff warning shown.
+        result = subprocess.run(["man", "--warnings", "-E", "UTF-8", "-l", self.tree.manual_page],
+                                capture_output=True, text=True,
+                                env={**os.environ, "LC_ALL": "C.UTF-8", "MANWIDTH": "80"})
+        self.assertEqual((result.returncode, result.stderr), (0, ""))
+        self.assertIn("Quillpad.ini", result.stdout)
+        self.assertIn("XDG_CONFIG_HOME", result.stdout)
+
+    def test_copyright_file_carries_the_licence(self):
+        with open(self.tree.copyright_file, encoding="utf-8") as f:
+            copyright_text = f.read()
+        with open(LICENCE, encoding="utf-8") as f:
+            licence = f.read()
+        self.assertTrue(copyright_text.startswith(
+            "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"))
+        terms = licence[licence.index("Permission is hereby granted"):].split()
+        # Debian's format writes the licence's blank lines as lines of a lone full stop.
+        self.assertIn(" ".join(terms),
+                      " ".join(word for word in copyright_text.split() if word != "."))
+
+    def test_changelog_is_the_projects_compressed(self):
+        with gzip.open(self.tree.changelog_file, "rt", encoding="utf-8") as f:
+            installed = f.read()
+        with open(changelog.CHANGELOG, encoding="utf-8") as f:
+            self.assertEqual(installed, f.read())
 
 
 class StartsFromMenuEntry:

@@ -1,0 +1,86 @@
+# Reads the project's changelog, kept in Debian's changelog format, into what the software
+# catalogue data and the manual page say about releases.
+#
+#   quillpad_read_changelog(<file> <newest_date> <releases_xml>)
+#
+# sets <newest_date> to the date (YYYY-MM-DD) of the first entry, and <releases_xml> to an
+# AppStream <releases> element listing every entry, newest first.
+
+set(quillpad_month_numbers Jan 01 Feb 02 Mar 03 Apr 04 May 05 Jun 06 Jul 07 Aug 08 Sep 09
+                           Oct 10 Nov 11 Dec 12)
+
+# Adds one change, if there is one, to the list items of a release's description.
+function(quillpad_append_item item items_var)
+  if(item STREQUAL "")
+    return()
+  endif()
+  string(REPLACE "&" "&amp;" item "${item}")
+  string(REPLACE "<" "&lt;" item "${item}")
+  string(REPLACE ">" "&gt;" item "${item}")
+  set(${items_var} "${${items_var}}          <li>${item}</li>\n" PARENT_SCOPE)
+endfunction()
+
+# "Tue, 08 Dec 2026 02:00:00 +0000" -> "2026-12-08"
+function(quillpad_changelog_date trailer out)
+  if(NOT trailer MATCHES "  [A-Z][a-z][a-z], ([0-9]?[0-9]) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+    message(FATAL_ERROR "Changelog: no date in the line \"${trailer}\"")
+  endif()
+  set(day "${CMAKE_MATCH_1}")
+  set(month_name "${CMAKE_MATCH_2}")
+  set(year "${CMAKE_MATCH_3}")
+  list(FIND quillpad_month_numbers "${month_name}" index)
+  if(index LESS 0)
+    message(FATAL_ERROR "Changelog: no month \"${month_name}\" in the line \"${trailer}\"")
+  endif()
+  math(EXPR index "${index} + 1")
+  list(GET quillpad_month_numbers ${index} month)
+  string(LENGTH "${day}" day_length)
+  if(day_length EQUAL 1)
+    set(day "0${day}")
+  endif()
+  set(${out} "${year}-${month}-${day}" PARENT_SCOPE)
+endfunction()
+
+function(quillpad_read_changelog file newest_date_out releases_out)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${file}")
+  # Walked line by line as plain text: a CMake list would split the lines at semicolons.
+  file(READ "${file}" text)
+  set(releases "")
+  set(items "")
+  set(item "")
+  while(NOT text STREQUAL "")
+    string(FIND "${text}" "\n" end)
+    if(end LESS 0)
+      set(line "${text}")
+      set(text "")
+    else()
+      string(SUBSTRING "${text}" 0 ${end} line)
+      math(EXPR end "${end} + 1")
+      string(SUBSTRING "${text}" ${end} -1 text)
+    endif()
+    if(line MATCHES "^[a-z0-9][a-z0-9.+-]* \\(([^)]+)\\) ")
+      set(version "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^  \\* (.*)$")
+      quillpad_append_item("${item}" items)
+      set(item "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^    +(.*)$")
+      string(APPEND item " ${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^ -- ")
+      quillpad_append_item("${item}" items)
+      set(item "")
+      quillpad_changelog_date("${line}" date)
+      if(NOT newest_date)
+        set(newest_date "${date}")
+      endif()
+      string(APPEND releases "    <release version=\"${version}\" date=\"${date}\">\n"
+                             "      <description>\n        <ul>\n${items}"
+                             "        </ul>\n      </description>\n    </release>\n")
+      set(items "")
+    endif()
+  endwhile()
+  if(NOT newest_date)
+    message(FATAL_ERROR "Changelog: ${file} has no complete entry")
+  endif()
+  set(${newest_date_out} "${newest_date}" PARENT_SCOPE)
+  set(${releases_out} "  <releases>\n${releases}  </releases>" PARENT_SCOPE)
+endfunction()
