@@ -128,9 +128,6 @@ void FormWindow::CreateFrame(const WindowDefinition& window, bool has_menu_bar) 
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_));
-  tool_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
-                               nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 void FormWindow::BuildMenus(const WindowLayout& layout) {
@@ -172,7 +169,8 @@ void FormWindow::BuildControls(const WindowLayout& layout) {
     by_handle_[control] = built_.size();
     built_.push_back({definition, control, definition->text_colour});
     SetWindowSubclass(control, &FormWindow::ControlProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
-    if (!definition->tool_tip.empty()) AddToolTip(control, definition->tool_tip);
+    if (!definition->tool_tip.empty())
+      tips_to_make_.emplace_back(control, Wide(definition->tool_tip));
   }
 }
 
@@ -213,16 +211,23 @@ HFONT FormWindow::FontFor(const FontDefinition& definition) {
   return font;
 }
 
-void FormWindow::AddToolTip(HWND control, TextView text) {
-  std::wstring tip = Wide(text);
-  TOOLINFOW tool{};
-  // The first layout, which every version of the common controls accepts.
-  tool.cbSize = TTTOOLINFOW_V1_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = hwnd_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = tip.data();
-  SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+void FormWindow::MakeToolTips() {
+  if (tips_to_make_.empty()) return;
+  HWND tool_tips =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                      GetModuleHandleW(nullptr), nullptr);
+  for (auto& [control, tip] : tips_to_make_) {
+    TOOLINFOW tool{};
+    // The first layout, which every version of the common controls accepts.
+    tool.cbSize = TTTOOLINFOW_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = tip.data();
+    SendMessageW(tool_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  tips_to_make_.clear();
 }
 
 bool FormWindow::TranslateKeys(MSG& message) const {
@@ -367,6 +372,10 @@ void FormWindow::RedrawUnder(HWND control) {
 }
 
 void FormWindow::Show() {
+  // The tool tips are a pop-up owned by this window, so they are made only now, once the
+  // window may have been pinned above others: Wine leaves a window that already owns a
+  // pop-up unpinned.
+  MakeToolTips();
   ShowWindow(hwnd_, SW_SHOW);
 }
 

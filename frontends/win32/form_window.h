@@ -4,6 +4,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "core/window.h"
@@ -76,7 +78,7 @@ class FormWindow : public Window {
   void BuildControls(const WindowLayout& layout);
   HWND CreateControl(const ControlDefinition& definition, int child_id);
   HFONT FontFor(const FontDefinition& definition);
-  void AddToolTip(HWND control, TextView text);
+  void MakeToolTips();
   // A transparent label leaves its old text behind unless what lies under it is redrawn.
   void RedrawUnder(HWND control);
   void MoveTo(int x, int y);
@@ -84,7 +86,7 @@ class FormWindow : public Window {
 
   std::string_view name_;
   HWND hwnd_ = nullptr;
-  HWND tool_tips_ = nullptr;
+  std::vector<std::pair<HWND, std::wstring>> tips_to_make_;  // control, tip
   HICON icon_ = nullptr;
   HICON small_icon_ = nullptr;
   Colour back_colour_;
