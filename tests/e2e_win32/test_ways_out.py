@@ -62,6 +62,15 @@ class WaysOut(WineTestCase):
         self.assertIn("%USERPROFILE%\\site", listing.decode("utf-8", "replace"))
         self.assertEqual(self.desktop.stored_text("name"), STORED["name"])
 
+    def test_a_long_text_without_spaces_shows_at_once_and_is_saved_whole(self):
+        data_address = "data:image/png;base64," + "iVBORw0KGgoAAAANSUhEUgAA" * 4200
+        self.desktop.store_profile({"comments": data_address, "prgfullo": data_address})
+        window = self.launch_and_show()
+        self.desktop.send_close_request(window)
+        self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
+        self.assertEqual(self.desktop.stored_text("comments"), data_address)
+        self.assertEqual(self.desktop.stored_text("prgfullo"), data_address)
+
 
 if __name__ == "__main__":
     unittest.main()
