@@ -72,12 +72,16 @@ class Pinned(unittest.TestCase):
         wait_until(lambda: self.active_window_id() == window.id,
                    what=f"window {window.id:#x} to be active")
 
-    def open_about(self, window):
+    def choose_from_menu(self, window, item):
+        """Click item 0, 1 or 2 ("Скрыть", "О программе", "Выход") of the menu "Меню"."""
         place = self.desktop.geometry(window)
         self.desktop.click_at(place.x + 20, place.y + (place.height - CLIENT_HEIGHT) // 2)
-        menu = wait_until(self.desktop.popup_menu, WINE_TIMEOUT, what="the menu")
-        # "О программе" is the middle one of the menu's three items.
-        self.desktop.click_at(*self.desktop.geometry(menu).centre)
+        menu = self.desktop.geometry(
+            wait_until(self.desktop.popup_menu, WINE_TIMEOUT, what="the menu"))
+        self.desktop.click_at(menu.x + menu.width // 2, menu.y + menu.height * (2 * item + 1) // 6)
+
+    def open_about(self, window):
+        self.choose_from_menu(window, item=1)
         return wait_until(self.desktop.about_window, WINE_TIMEOUT, what="the About window")
 
     def show(self):
@@ -102,6 +106,16 @@ class Pinned(unittest.TestCase):
         self.assertTrue(self.above(window, about), "the About window covers the main one")
         self.assertTrue(self.above(window, other))
         self.assertNotIn("_NET_WM_STATE_ABOVE", self.desktop.net_wm_state(about))
+
+        # Hidden with "Скрыть" and shown again from the tray, it is still pinned.
+        self.choose_from_menu(window, item=0)
+        wait_until(lambda: not self.desktop.main_window_mapped(), WINE_TIMEOUT,
+                   what="the main window to hide")
+        self.desktop.double_click_tray_icon()
+        window = self.desktop.wait_main_window_mapped(WINE_TIMEOUT)
+        self.assert_pinned(window)
+        self.activate(other)
+        self.assertTrue(self.above(window, other), "shown again, the main window is covered")
 
         self.desktop.send_close_request(window)
         self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
