@@ -97,7 +97,7 @@ Text RegistrySettings::Read(const Text& application, const Text& section, const 
     std::wstring text(data.size() / sizeof(wchar_t), L'\0');
     std::memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
     text.resize(wcsnlen(text.c_str(), text.size()));
-    if (type == REG_EXPAND_SZ) expandable_[address] = true;
+    if (type == REG_EXPAND_SZ) expandable_.insert(address);
     return FromWide(text);
   } else {
     problem = KindOf(type);

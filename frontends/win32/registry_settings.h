@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -40,7 +41,7 @@ class RegistrySettings {
   const Unreadable* FindUnreadable(const Address& address) const;
 
   std::vector<Unreadable> unreadable_;
-  std::map<Address, bool> expandable_;
+  std::set<Address> expandable_;
   std::map<Text, std::vector<Staged>> staged_;
 };
 
