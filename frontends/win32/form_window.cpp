@@ -20,6 +20,8 @@ constexpr int kFirstControl = 100;
 constexpr int kFirstMenuItem = 1000;
 // The drop-down's list, below its box: room for a dozen entries.
 constexpr int kDropDownListHeight = 200;
+// Posted to the window to put a paste into its box once the box's own paste has returned.
+constexpr UINT kTakePaste = WM_APP + 1;
 
 int Pixels(float twips) {
   return TwipsToPixels(twips, ScreenTwipsPerPixel());
@@ -81,6 +83,22 @@ ControlClass ClassOf(ControlKind kind) {
   throw std::logic_error("unknown control kind");
 }
 
+// The edit control wraps a line by measuring all that is left of it for every row it makes,
+// so the time to wrap grows with the square of the line's length: 10,000 characters without
+// a line break take seconds, 100,000 minutes, during which the program answers nothing. A
+// multi-line box whose text has a longer line than this scrolls sideways instead.
+constexpr std::size_t kLongestWrappedLine = 2000;
+
+std::size_t LongestLine(std::wstring_view text) {
+  std::size_t longest = 0;
+  std::size_t current = 0;
+  for (const wchar_t character : text) {
+    current = character == L'\r' || character == L'\n' ? 0 : current + 1;
+    longest = std::max(longest, current);
+  }
+  return longest;
+}
+
 std::wstring MenuItemCaption(const MenuItemDefinition& item) {
   std::wstring caption = Wide(item.caption);
   if (item.ctrl_shortcut != 0) caption += std::wstring(L"\tCtrl+") + wchar_t(item.ctrl_shortcut);
@@ -128,9 +146,6 @@ void FormWindow::CreateFrame(const WindowDefinition& window, bool has_menu_bar) 
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_));
-  tool_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
-                               nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 void FormWindow::BuildMenus(const WindowLayout& layout) {
@@ -172,13 +187,15 @@ void FormWindow::BuildControls(const WindowLayout& layout) {
     by_handle_[control] = built_.size();
     built_.push_back({definition, control, definition->text_colour});
     SetWindowSubclass(control, &FormWindow::ControlProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
-    if (!definition->tool_tip.empty()) AddToolTip(control, definition->tool_tip);
+    if (!definition->tool_tip.empty())
+      tips_to_make_.emplace_back(control, Wide(definition->tool_tip));
   }
 }
 
-HWND FormWindow::CreateControl(const ControlDefinition& definition, int child_id) {
+HWND FormWindow::CreateControl(const ControlDefinition& definition, int child_id,
+                               DWORD extra_style) {
   const ControlClass control_class = ClassOf(definition.kind);
-  DWORD style = WS_CHILD | control_class.style;
+  DWORD style = WS_CHILD | control_class.style | extra_style;
   if (definition.shown) style |= WS_VISIBLE;
   int height = Pixels(static_cast<float>(definition.place.height));
   if (definition.kind == ControlKind::kDropDownList) height += kDropDownListHeight;
@@ -213,16 +230,23 @@ HFONT FormWindow::FontFor(const FontDefinition& definition) {
   return font;
 }
 
-void FormWindow::AddToolTip(HWND control, TextView text) {
-  std::wstring tip = Wide(text);
-  TOOLINFOW tool{};
-  // The first layout, which every version of the common controls accepts.
-  tool.cbSize = TTTOOLINFOW_V1_SIZE;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = hwnd_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = tip.data();
-  SendMessageW(tool_tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+void FormWindow::MakeToolTips() {
+  if (tips_to_make_.empty()) return;
+  HWND tool_tips =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                      GetModuleHandleW(nullptr), nullptr);
+  for (auto& [control, tip] : tips_to_make_) {
+    TOOLINFOW tool{};
+    // The first layout, which every version of the common controls accepts.
+    tool.cbSize = TTTOOLINFOW_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = tip.data();
+    SendMessageW(tool_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  tips_to_make_.clear();
 }
 
 bool FormWindow::TranslateKeys(MSG& message) const {
@@ -267,6 +291,9 @@ LRESULT FormWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_COMMAND:
       OnCommand(wparam, lparam);
+      return 0;
+    case kTakePaste:
+      TakePaste();
       return 0;
     case WM_CLOSE:
       // Closing is an unload request: the handlers decide, and the process ends from there.
@@ -345,6 +372,10 @@ LRESULT FormWindow::ReceiveForControl(BuiltControl& control, UINT message, WPARA
     SetCursor(HandCursor());
     return TRUE;
   }
+  if (message == WM_PASTE && definition.kind == ControlKind::kMultiLineTextBox &&
+      PasteOutgrowsWrapping(control)) {
+    return 0;
+  }
   if (definition.kind == ControlKind::kLabel) {
     // Labels report their own moves and clicks, as the window's links need.
     if (message == WM_MOUSEMOVE && events_.control_mouse_move) {
@@ -359,6 +390,44 @@ LRESULT FormWindow::ReceiveForControl(BuiltControl& control, UINT message, WPARA
   return DefSubclassProc(control.hwnd, message, wparam, lparam);
 }
 
+bool FormWindow::PasteOutgrowsWrapping(const BuiltControl& built) {
+  if ((GetWindowLongW(built.hwnd, GWL_STYLE) & ES_AUTOHSCROLL) != 0 ||
+      !IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(built.hwnd)) {
+    return false;
+  }
+  std::wstring pasted;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+      pasted.assign(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  if (pasted.size() <= kLongestWrappedLine) return false;
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(built.hwnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(built.hwnd, text.data(), int(text.size()))));
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(built.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  text.replace(start, end - start, pasted);
+  if (LongestLine(text) <= kLongestWrappedLine) return false;
+  paste_ = Paste{by_handle_.at(built.hwnd), std::move(text), start + DWORD(pasted.size())};
+  PostMessageW(hwnd_, kTakePaste, 0, 0);
+  return true;
+}
+
+void FormWindow::TakePaste() {
+  if (!paste_) return;
+  const Paste paste = std::move(*paste_);
+  paste_.reset();
+  BuiltControl& built = built_.at(paste.control);
+  WrapFor(built, paste.text);
+  SetWindowTextW(built.hwnd, paste.text.c_str());
+  SendMessageW(built.hwnd, EM_SETSEL, paste.caret, paste.caret);
+  SendMessageW(built.hwnd, EM_SCROLLCARET, 0, 0);
+}
+
 void FormWindow::RedrawUnder(HWND control) {
   RECT area;
   GetWindowRect(control, &area);
@@ -367,6 +436,10 @@ void FormWindow::RedrawUnder(HWND control) {
 }
 
 void FormWindow::Show() {
+  // The tool tips are a pop-up owned by this window, so they are made only now, once the
+  // window may have been pinned above others: Wine leaves a window that already owns a
+  // pop-up unpinned.
+  MakeToolTips();
   ShowWindow(hwnd_, SW_SHOW);
 }
 
@@ -443,9 +516,32 @@ Text FormWindow::GetText(ControlId control) {
   return FromWide(text);
 }
 
+void FormWindow::WrapFor(BuiltControl& built, std::wstring_view text) {
+  const bool wraps = LongestLine(text) <= kLongestWrappedLine;
+  HWND old = built.hwnd;
+  const auto style = static_cast<DWORD>(GetWindowLongW(old, GWL_STYLE));
+  if (wraps == ((style & ES_AUTOHSCROLL) == 0)) return;
+  // An edit control wraps or not from its making on, so a new box takes the old one's place.
+  const bool focused = GetFocus() == old;
+  HWND replacement =
+      CreateControl(*built.definition, GetDlgCtrlID(old), wraps ? 0 : ES_AUTOHSCROLL);
+  SetWindowPos(replacement, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ShowWindow(replacement, (style & WS_VISIBLE) != 0 ? SW_SHOWNA : SW_HIDE);
+  const std::size_t index = by_handle_.at(old);
+  by_handle_.erase(old);
+  by_handle_[replacement] = index;
+  built.hwnd = replacement;
+  SetWindowSubclass(replacement, &FormWindow::ControlProcedure, 0,
+                    reinterpret_cast<DWORD_PTR>(this));
+  DestroyWindow(old);
+  if (focused) SetFocus(replacement);
+}
+
 void FormWindow::SetText(ControlId control, const Text& text) {
-  const BuiltControl& built = Built(control);
-  SetWindowTextW(built.hwnd, Wide(text).c_str());
+  BuiltControl& built = Built(control);
+  const std::wstring wide = Wide(text);
+  if (built.definition->kind == ControlKind::kMultiLineTextBox) WrapFor(built, wide);
+  SetWindowTextW(built.hwnd, wide.c_str());
   if (built.definition->kind == ControlKind::kLabel) RedrawUnder(built.hwnd);
 }
 

@@ -4,6 +4,9 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/window.h"
@@ -74,9 +77,15 @@ class FormWindow : public Window {
   void CreateFrame(const WindowDefinition& window, bool has_menu_bar);
   void BuildMenus(const WindowLayout& layout);
   void BuildControls(const WindowLayout& layout);
-  HWND CreateControl(const ControlDefinition& definition, int child_id);
+  HWND CreateControl(const ControlDefinition& definition, int child_id, DWORD extra_style = 0);
+  // Makes a multi-line box wrap its lines, or scroll sideways, as its new text allows.
+  void WrapFor(BuiltControl& built, std::wstring_view text);
+  // Whether a paste into a wrapping multi-line box would give it a line too long to wrap;
+  // if so, the box is replaced by one that scrolls sideways, holding the pasted text.
+  bool PasteOutgrowsWrapping(const BuiltControl& built);
+  void TakePaste();
   HFONT FontFor(const FontDefinition& definition);
-  void AddToolTip(HWND control, TextView text);
+  void MakeToolTips();
   // A transparent label leaves its old text behind unless what lies under it is redrawn.
   void RedrawUnder(HWND control);
   void MoveTo(int x, int y);
@@ -84,7 +93,13 @@ class FormWindow : public Window {
 
   std::string_view name_;
   HWND hwnd_ = nullptr;
-  HWND tool_tips_ = nullptr;
+  std::vector<std::pair<HWND, std::wstring>> tips_to_make_;  // control, tip
+  struct Paste {
+    std::size_t control;
+    std::wstring text;
+    DWORD caret;
+  };
+  std::optional<Paste> paste_;
   HICON icon_ = nullptr;
   HICON small_icon_ = nullptr;
   Colour back_colour_;

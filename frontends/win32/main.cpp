@@ -5,6 +5,7 @@
 #include "frontends/win32/event_boundary.h"
 #include "frontends/win32/form_window.h"
 #include "frontends/win32/win32_desktop.h"
+#include "frontends/win32/win32_text.h"
 #include "frontends/win32/windows_api.h"
 #include "main_window/form1.h"
 
@@ -41,6 +42,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   });
 
   boundary.Run([&] { form1->Form_Load(); });
+  if (const Text problems = desktop.settings_read_problems(); !problems.empty()) {
+    // Said once the icon is in the notification area, so the program is reachable meanwhile.
+    MessageBoxW(nullptr, win32::Wide(problems).c_str(), L"Quillpad",
+                MB_OK | MB_ICONWARNING | MB_TOPMOST | MB_SETFOREGROUND);
+  }
   MSG message;
   // Once the process has ended no queued event is handled.
   while (!desktop.ended() && GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -1,5 +1,7 @@
 #include "frontends/win32/registry_settings.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "core/errors.h"
@@ -29,6 +31,23 @@ std::string SystemReason(LSTATUS status) {
                       Utf8FromWide(Wide(path)) + "»): " + SystemReason(status) + ".");
 }
 
+// What a value of a kind other than text holds, for the user.
+Text KindOf(DWORD type) {
+  switch (type) {
+    case REG_DWORD:
+    case REG_DWORD_BIG_ENDIAN:
+      return u"число (REG_DWORD)";
+    case REG_QWORD:
+      return u"число (REG_QWORD)";
+    case REG_BINARY:
+      return u"двоичные данные (REG_BINARY)";
+    case REG_MULTI_SZ:
+      return u"список строк (REG_MULTI_SZ)";
+    default:
+      return FromWide(WideFromUtf8("значение типа " + std::to_string(type)));
+  }
+}
+
 class OpenKey {
  public:
   explicit OpenKey(HKEY key) : key_(key) {}
@@ -41,6 +60,23 @@ class OpenKey {
   HKEY key_;
 };
 
+// Reads one value whole, whatever its kind.
+LSTATUS QueryValue(const Text& path, const Text& name, DWORD& type, std::vector<BYTE>& data) {
+  HKEY opened = nullptr;
+  LSTATUS status =
+      RegOpenKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, KEY_QUERY_VALUE, &opened);
+  if (status != ERROR_SUCCESS) return status;
+  const OpenKey key(opened);
+  const std::wstring value_name = Wide(name);
+  data.resize(256);
+  do {
+    auto size = static_cast<DWORD>(data.size());
+    status = RegQueryValueExW(key.get(), value_name.c_str(), nullptr, &type, data.data(), &size);
+    data.resize(size);
+  } while (status == ERROR_MORE_DATA);
+  return status;
+}
+
 }  // namespace
 
 Text SettingsKeyPath(const Text& application, const Text& section) {
@@ -48,20 +84,26 @@ Text SettingsKeyPath(const Text& application, const Text& section) {
 }
 
 Text RegistrySettings::Read(const Text& application, const Text& section, const Text& key,
-                            const Text& fallback) const {
-  const std::wstring path = Wide(SettingsKeyPath(application, section));
-  const std::wstring name = Wide(key);
-  DWORD size = 0;
-  LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_REG_SZ,
-                                nullptr, nullptr, &size);
-  if (status != ERROR_SUCCESS) return fallback;
-  std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
-  size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-  status = RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr,
-                        value.data(), &size);
-  if (status != ERROR_SUCCESS) return fallback;
-  value.resize(wcsnlen(value.c_str(), value.size()));
-  return FromWide(value);
+                            const Text& fallback) {
+  const Address address{application, section, key};
+  std::vector<BYTE> data;
+  DWORD type = REG_NONE;
+  const LSTATUS status = QueryValue(SettingsKeyPath(application, section), key, type, data);
+  if (status == ERROR_FILE_NOT_FOUND) return fallback;
+  Text problem;
+  if (status != ERROR_SUCCESS) {
+    problem = FromWide(WideFromUtf8("не удалось прочитать: " + SystemReason(status)));
+  } else if (type == REG_SZ || type == REG_EXPAND_SZ) {
+    std::wstring text(data.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
+    text.resize(wcsnlen(text.c_str(), text.size()));
+    if (type == REG_EXPAND_SZ) expandable_.insert(address);
+    return FromWide(text);
+  } else {
+    problem = KindOf(type);
+  }
+  if (FindUnreadable(address) == nullptr) unreadable_.push_back({address, problem, fallback});
+  return fallback;
 }
 
 void RegistrySettings::Write(const Text& application, const Text& section, const Text& key,
@@ -73,7 +115,12 @@ void RegistrySettings::Flush(const Text& application) {
   const auto staged = std::move(staged_[application]);
   staged_.erase(application);
   std::map<Text, std::vector<std::pair<Text, Text>>> by_section;
-  for (const auto& [section, key, value] : staged) by_section[section].emplace_back(key, value);
+  for (const auto& [section, key, value] : staged) {
+    // A value that was not text stays until the user gives that entry a new value.
+    const Unreadable* kept = FindUnreadable({application, section, key});
+    if (kept != nullptr && kept->fallback == value) continue;
+    by_section[section].emplace_back(key, value);
+  }
   for (const auto& [section, values] : by_section) {
     const Text path = SettingsKeyPath(application, section);
     HKEY created = nullptr;
@@ -84,7 +131,9 @@ void RegistrySettings::Flush(const Text& application) {
     const OpenKey key(created);
     for (const auto& [name, value] : values) {
       const std::wstring data = Wide(value);
-      status = RegSetValueExW(key.get(), Wide(name).c_str(), 0, REG_SZ,
+      const DWORD type =
+          expandable_.contains({application, section, name}) ? REG_EXPAND_SZ : REG_SZ;
+      status = RegSetValueExW(key.get(), Wide(name).c_str(), 0, type,
                               reinterpret_cast<const BYTE*>(data.c_str()),
                               static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
       if (status != ERROR_SUCCESS) ThrowWriteFailure(path, status);
@@ -92,6 +141,39 @@ void RegistrySettings::Flush(const Text& application) {
     status = RegFlushKey(key.get());
     if (status != ERROR_SUCCESS) ThrowWriteFailure(path, status);
   }
+}
+
+}  // namespace quillpad::win32
+
+namespace quillpad::win32 {
+
+const RegistrySettings::Unreadable* RegistrySettings::FindUnreadable(const Address& address) const {
+  for (const Unreadable& value : unreadable_) {
+    if (value.address == address) return &value;
+  }
+  return nullptr;
+}
+
+Text RegistrySettings::ReadProblems() const {
+  std::vector<std::pair<Text, Text>> by_section;  // key path, list of values
+  for (const auto& [address, what, fallback] : unreadable_) {
+    const auto& [application, section, key] = address;
+    const Text path = u"HKEY_CURRENT_USER\\" + SettingsKeyPath(application, section);
+    auto found = std::find_if(by_section.begin(), by_section.end(),
+                              [&](const auto& listed) { return listed.first == path; });
+    if (found == by_section.end()) found = by_section.insert(found, {path, Text()});
+    found->second += u"\n«" + key + u"»: " + what;
+  }
+  Text told;
+  for (const auto& [path, values] : by_section) {
+    if (!told.empty()) told += u"\n\n";
+    told += u"Эти значения профиля в реестре (раздел «" + path +
+            u"») не удалось прочитать как текст:" + values +
+            u"\n\nQuillpad начинает работу без них и при выходе "
+            u"оставит эти значения в реестре как есть; значение будет заменено, только если вы "
+            u"впишете текст в его поле или передвинете окно.";
+  }
+  return told;
 }
 
 }  // namespace quillpad::win32

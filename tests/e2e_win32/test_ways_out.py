@@ -3,7 +3,7 @@
 import unittest
 
 from desktop import SETTINGS_KEYS, wait_until
-from wine_desktop import WINE_TIMEOUT, WineTestCase
+from wine_desktop import SETTINGS_KEY, WINE_TIMEOUT, WineTestCase
 
 STORED = {"name": "Пётр", "comments": "Строка с \"кавычками\" и \\ чертой", "prgo": "Quillpad"}
 
@@ -40,6 +40,36 @@ class WaysOut(WineTestCase):
         self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
         self.assertEqual(len(self.desktop.stored_profile()), 25)
         self.assertEqual(self.desktop.stored_text("comments"), STORED["comments"])
+
+    def test_values_of_other_kinds_are_told_at_start_and_kept_at_exit(self):
+        self.desktop.store_profile(STORED)
+        self.desktop.wine("reg", "add", SETTINGS_KEY, "/v", "zip", "/t", "REG_DWORD",
+                          "/d", "42", "/f")
+        self.desktop.wine("reg", "add", SETTINGS_KEY, "/v", "prgwww", "/t", "REG_EXPAND_SZ",
+                          "/d", "%USERPROFILE%\\site", "/f")
+        self.desktop.launch()
+        box = wait_until(self.desktop.message_boxes, WINE_TIMEOUT, what="the message")[0]
+        self.desktop.dismiss_message_box(box)
+        self.desktop.right_click_tray_icon()
+        menu = self.desktop.geometry(
+            wait_until(self.desktop.popup_menu, WINE_TIMEOUT, what="the pop-up menu"))
+        self.desktop.click_at(*menu.centre)
+        self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
+        kinds = self.desktop.stored_profile()
+        self.assertEqual(kinds["zip"], "REG_DWORD")
+        self.assertEqual(kinds["prgwww"], "REG_EXPAND_SZ")
+        listing = self.desktop.wine("reg", "query", SETTINGS_KEY, "/v", "prgwww").stdout
+        self.assertIn("%USERPROFILE%\\site", listing.decode("utf-8", "replace"))
+        self.assertEqual(self.desktop.stored_text("name"), STORED["name"])
+
+    def test_a_long_text_without_spaces_shows_at_once_and_is_saved_whole(self):
+        data_address = "data:image/png;base64," + "iVBORw0KGgoAAAANSUhEUgAA" * 4200
+        self.desktop.store_profile({"comments": data_address, "prgfullo": data_address})
+        window = self.launch_and_show()
+        self.desktop.send_close_request(window)
+        self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
+        self.assertEqual(self.desktop.stored_text("comments"), data_address)
+        self.assertEqual(self.desktop.stored_text("prgfullo"), data_address)
 
 
 if __name__ == "__main__":

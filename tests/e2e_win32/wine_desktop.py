@@ -29,8 +29,8 @@ def _required(name):
 class WineDesktop(Desktop):
     """A Desktop whose program is a Windows executable started by the Wine loader."""
 
-    def __init__(self, tray=True):
-        super().__init__(tray=tray)
+    def __init__(self, tray=True, window_manager=None):
+        super().__init__(tray=tray, window_manager=window_manager)
         self.loader = _required("QUILLPAD_WINE")
         self.prefix = _required("WINEPREFIX")
         self.exe = _required("QUILLPAD_EXE")

@@ -4,6 +4,7 @@
 
 #include "about/form2_definition.h"
 #include "core/twips.h"
+#include "frontends/win32/clipboard.h"
 #include "frontends/win32/screen.h"
 #include "frontends/win32/windows_api.h"
 #include "main_window/form1_definition.h"
@@ -53,6 +54,41 @@ TEST_F(Form1WindowTest, LabelsUseTheBoldCyrillicFontOfTheTable) {
   EXPECT_EQ(description.lfWeight, 700);
   EXPECT_EQ(description.lfCharSet, 204);
   EXPECT_EQ(-description.lfHeight, PointsToPixels(8.25f, ScreenTwipsPerPixel()));
+}
+
+bool WrapsLines(HWND box) {
+  return (GetWindowLongW(box, GWL_STYLE) & ES_AUTOHSCROLL) == 0;
+}
+
+TEST_F(Form1WindowTest, AMultiLineBoxTakesAVeryLongLineWholeAndScrollsItSideways) {
+  const ControlId box = Id(Form1Control::Text17);
+  window.SetVisible(box, false);
+  Text data_address = u"data:image/png;base64,";
+  data_address.resize(100000, u'Q');
+  const Text text = u"first line\r\n" + data_address + u"\r\nlast";
+  window.SetText(box, text);
+  EXPECT_EQ(window.GetText(box), text);
+  EXPECT_FALSE(WrapsLines(window.Control(box)));
+  EXPECT_EQ(window.Visible(box), kVbFalse);
+
+  window.SetText(box, u"short lines\r\nwrap again");
+  EXPECT_TRUE(WrapsLines(window.Control(box)));
+  EXPECT_EQ(window.GetText(box), u"short lines\r\nwrap again");
+  EXPECT_TRUE(WrapsLines(window.Control(Id(Form1Control::Text16))));
+}
+
+TEST_F(Form1WindowTest, APasteTooLongToWrapLandsWholeInABoxThatScrollsSideways) {
+  const ControlId box = Id(Form1Control::Text16);
+  window.SetText(box, u"before  after");
+  Text pasted = u"data:text/plain;base64,";
+  pasted.resize(50000, u'Z');
+  PutTextOnClipboard(window.hwnd(), pasted);
+  SendMessageW(window.Control(box), EM_SETSEL, 7, 7);
+  SendMessageW(window.Control(box), WM_PASTE, 0, 0);
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  EXPECT_EQ(window.GetText(box), u"before " + pasted + u" after");
+  EXPECT_FALSE(WrapsLines(window.Control(box)));
 }
 
 TEST_F(Form1WindowTest, TextComesBackCharacterForCharacter) {

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "core/errors.h"
 #include "frontends/win32/win32_text.h"
 #include "frontends/win32/windows_api.h"
@@ -20,6 +26,41 @@ class RegistrySettingsTest : public ::testing::Test {
   }
 
   Text Read(const Text& key) { return settings.Read(kApplication, u"Setting", key, u"(none)"); }
+
+  // A value put there by another tool.
+  void Put(const wchar_t* name, DWORD type, const void* data, DWORD size) {
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kPath, name, type, data, size), ERROR_SUCCESS);
+  }
+
+  struct Stored {
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+  };
+
+  Stored Get(const wchar_t* name) {
+    Stored stored;
+    DWORD size = 0;
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, kPath, name, RRF_RT_ANY | RRF_NOEXPAND, &stored.type,
+                           nullptr, &size),
+              ERROR_SUCCESS);
+    stored.data.resize(size);
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, kPath, name, RRF_RT_ANY | RRF_NOEXPAND, &stored.type,
+                           stored.data.data(), &size),
+              ERROR_SUCCESS);
+    return stored;
+  }
+
+  // Reads every entry as the program does, writes them back unchanged and saves.
+  void LoadAndSaveUnchanged(std::initializer_list<Text> keys) {
+    std::vector<std::pair<Text, Text>> read;
+    for (const Text& key : keys)
+      read.emplace_back(key, settings.Read(kApplication, u"Setting", key, u""));
+    for (const auto& [key, value] : read) settings.Write(kApplication, u"Setting", key, value);
+    settings.Flush(kApplication);
+  }
+
+  static constexpr wchar_t kPath[] =
+      L"Software\\VB and VBA Program Settings\\QuillpadRegistryTest\\Setting";
 
   const Text kApplication = u"QuillpadRegistryTest";
   RegistrySettings settings;
@@ -77,6 +118,75 @@ TEST_F(RegistrySettingsTest, AFailedFlushSaysWhereAndWhy) {
               std::string::npos)
         << message;
   }
+}
+
+TEST_F(RegistrySettingsTest, ValuesThatAreNotTextAreToldAndKeptAsTheyWere) {
+  const DWORD number = 42;
+  const BYTE bytes[] = {1, 2, 0, 255};
+  const wchar_t list[] = L"one\0two\0";
+  Put(L"zip", REG_DWORD, &number, sizeof(number));
+  Put(L"fax", REG_BINARY, bytes, sizeof(bytes));
+  Put(L"phone", REG_MULTI_SZ, list, sizeof(list));
+  Put(L"name", REG_SZ, L"Anna", sizeof(L"Anna"));
+
+  EXPECT_EQ(settings.Read(kApplication, u"Setting", u"zip", u""), u"");
+  LoadAndSaveUnchanged({u"name", u"zip", u"fax", u"phone"});
+
+  const Stored zip = Get(L"zip");
+  EXPECT_EQ(zip.type, static_cast<DWORD>(REG_DWORD));
+  EXPECT_EQ(zip.data, std::vector<BYTE>(reinterpret_cast<const BYTE*>(&number),
+                                        reinterpret_cast<const BYTE*>(&number) + sizeof(number)));
+  EXPECT_EQ(Get(L"fax").data, std::vector<BYTE>(std::begin(bytes), std::end(bytes)));
+  EXPECT_EQ(Get(L"phone").type, static_cast<DWORD>(REG_MULTI_SZ));
+  EXPECT_EQ(Read(u"name"), u"Anna");
+
+  const std::string told = Utf8FromWide(Wide(settings.ReadProblems()));
+  EXPECT_NE(told.find("QuillpadRegistryTest\\Setting"), std::string::npos) << told;
+  EXPECT_NE(told.find("«zip»: число (REG_DWORD)"), std::string::npos) << told;
+  EXPECT_NE(told.find("«fax»: двоичные данные (REG_BINARY)"), std::string::npos) << told;
+  EXPECT_NE(told.find("«phone»: список строк (REG_MULTI_SZ)"), std::string::npos) << told;
+  EXPECT_EQ(told.find("«name»"), std::string::npos) << told;
+}
+
+TEST_F(RegistrySettingsTest, AValueThatIsNotTextTakesTheTextTheUserGaveItsEntry) {
+  const DWORD number = 42;
+  Put(L"zip", REG_DWORD, &number, sizeof(number));
+  Put(L"top", REG_DWORD, &number, sizeof(number));
+  EXPECT_EQ(settings.Read(kApplication, u"Setting", u"zip", u""), u"");
+  EXPECT_EQ(settings.Read(kApplication, u"Setting", u"top", u"1020"), u"1020");
+  settings.Write(kApplication, u"Setting", u"zip", u"101000");
+  settings.Write(kApplication, u"Setting", u"top", u"735");
+  settings.Flush(kApplication);
+  EXPECT_EQ(Get(L"zip").type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(Read(u"zip"), u"101000");
+  EXPECT_EQ(Read(u"top"), u"735");
+}
+
+TEST_F(RegistrySettingsTest, AnExpandableStringKeepsItsVariablesAndItsKind) {
+  const wchar_t site[] = L"%USERPROFILE%\\site";
+  Put(L"prgwww", REG_EXPAND_SZ, site, sizeof(site));
+  Put(L"prgo", REG_EXPAND_SZ, site, sizeof(site));
+  EXPECT_EQ(settings.Read(kApplication, u"Setting", u"prgwww", u""), u"%USERPROFILE%\\site");
+  EXPECT_EQ(settings.Read(kApplication, u"Setting", u"prgo", u""), u"%USERPROFILE%\\site");
+  settings.Write(kApplication, u"Setting", u"prgwww", u"%USERPROFILE%\\site");
+  settings.Write(kApplication, u"Setting", u"prgo", u"%APPDATA%\\site");
+  settings.Flush(kApplication);
+
+  const Stored kept = Get(L"prgwww");
+  EXPECT_EQ(kept.type, static_cast<DWORD>(REG_EXPAND_SZ));
+  EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(kept.data.data())), site);
+  const Stored edited = Get(L"prgo");
+  EXPECT_EQ(edited.type, static_cast<DWORD>(REG_EXPAND_SZ));
+  EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(edited.data.data())), L"%APPDATA%\\site");
+  EXPECT_EQ(settings.ReadProblems(), u"");
+}
+
+TEST_F(RegistrySettingsTest, NothingIsToldWhenEveryValueIsText) {
+  settings.Write(kApplication, u"Setting", u"name", u"Anna");
+  settings.Flush(kApplication);
+  EXPECT_EQ(Read(u"name"), u"Anna");
+  EXPECT_EQ(Read(u"zip"), u"(none)");
+  EXPECT_EQ(settings.ReadProblems(), u"");
 }
 
 }  // namespace
