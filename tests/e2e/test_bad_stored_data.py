@@ -31,7 +31,14 @@ class BadStoredData(DesktopTestCase):
         self.assert_exits_cleanly()
         saved = self.desktop.read_settings()
         self.assertLessEqual(set(SETTINGS_KEYS), set(saved))
+        for copy in self.dated_copies():
+            with open(copy, "rb") as f:
+                self.assertEqual(f.read(), raw, "a dated copy is not the file as it was")
         return saved
+
+    def assert_kept(self):
+        """The file did not read back cleanly: it was kept, once, beside the new one."""
+        self.assertEqual(len(self.dated_copies()), 1)
 
     def assert_loaded(self, raw, expected):
         saved = self.run_with_file(raw)
@@ -121,12 +128,13 @@ class BadStoredData(DesktopTestCase):
             with self.subTest(round=round_number):
                 garbage = bytes(generator.randrange(256) for _ in range(4096))
                 self.assert_loaded(garbage, {})
+                self.assert_kept()
                 self.fresh_desktop()
                 raw = b"[Setting]\nname=Ann\nzip=123456\n" + garbage
                 self.assert_loaded(raw, {"name": "Ann", "zip": "123456"})
                 self.fresh_desktop()
         record(AREA, "4 KB of random bytes, alone and after the section",
-               "the section before them loads", 6)
+               "the section before them loads; the file as it was kept beside", 6)
 
     def fresh_desktop(self):
         self.desktop.close()
@@ -136,15 +144,19 @@ class BadStoredData(DesktopTestCase):
         raw = b"[Setting]\nname=Ann\xff\xfe\xc0\nfax=123\n"
         saved = self.assert_loaded(raw, {"name": "Ann\ufffd\ufffd\ufffd", "fax": "123"})
         self.assertNotIn(b"\xff", self.desktop.ini_bytes())
+        self.assert_kept()
         self.assertEqual(saved["fax"], "123")
-        record(AREA, "bytes that are not UTF-8", "they load as U+FFFD; the file is UTF-8 again")
+        record(AREA, "bytes that are not UTF-8",
+               "they load as U+FFFD; the file is UTF-8 again; the file as it was kept beside")
 
     def test_duplicate_keys_leave_one_value(self):
         self.run_with_file(b"[Setting]\nname=First\nname=Second\n")
         lines = self.desktop.ini_bytes().splitlines()
         self.assertEqual(len([line for line in lines if line.startswith(b"name=")]), 1)
         self.assertIn(self.desktop.read_settings()["name"], ("First", "Second"))
-        record(AREA, "the same key twice", "one of the two values loads; it is saved once")
+        self.assert_kept()
+        record(AREA, "the same key twice",
+               "one of the two values loads; it is saved once; the file as it was kept beside")
 
     def test_keys_in_other_letter_case_are_not_ours(self):
         saved = self.assert_loaded(b"[Setting]\nName=Ann\nSTREER2=Main St\n", {})
