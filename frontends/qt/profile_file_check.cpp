@@ -114,6 +114,8 @@ QString StoredText(const QVariant& value) {
 }
 
 bool ReadsBackCleanly(const QByteArray& contents) {
+  // When it cannot be told, the file counts as not clean: a copy too many costs less than
+  // a profile lost.
   const QTemporaryDir scratch;
   if (!scratch.isValid()) return false;
   const QString original = scratch.filePath(QStringLiteral("original.ini"));

@@ -44,7 +44,8 @@ QString WhyLockIsHeld(const QString& lock_path, const std::optional<LockOwner>& 
 // Makes the settings file's lock free for the store to take, before it tries: waits at most
 // `patience` for a holder to let go and removes a lock proven stale. Returns why the lock
 // cannot be taken, when it cannot; nothing when it is free, or when the folder itself is
-// the problem (the write then fails and says so).
+// the problem (the write then fails and says so). The store takes the lock itself an
+// instant later; a lock that appears in between is a running copy's, for its own save.
 std::optional<QString> FreeSettingsLock(const QString& lock_path,
                                         std::chrono::milliseconds patience);
 
