@@ -1,4 +1,7 @@
-"""When the profile cannot be written at exit, nothing is lost and exit can be retried."""
+"""When the profile cannot be written at exit, nothing is lost and exit can be retried.
+
+A lock file in the way holds the exit for moments at most: one left by a run that has
+ended on this machine is removed, any other is a failed save like the rest."""
 
 import os
 import shutil
@@ -12,9 +15,7 @@ from reliability import record
 
 AREA = "Profile unwritable at exit"
 HELD = "told why; kept running with every field; a later exit saved them"
-LOCK_AREA = "Settings lock in the way at exit"
-LOCK_HELD = ("told which file and why within seconds; kept running with every field; "
-             "a later exit saved them")
+LOCK_HELD = "told why within seconds; kept running with every field; a later exit saved them"
 # Long enough for any save, short of the half minute the toolkit's own wait would take.
 EXIT_BOUND = 10.0
 NOBODY = 65534
@@ -188,19 +189,19 @@ class FailedSave(DesktopTestCase):
         self.addCleanup(sleeper.kill)
         path = self.put_lock(sleeper.pid, owner=NOBODY)
         self.assert_lock_failure_is_bounded(lambda: os.remove(path))
-        record(LOCK_AREA, "a read-only lock file of another user's copy that is still running",
+        record(AREA, "a read-only lock file of another user's copy that is still running",
                LOCK_HELD)
 
     def test_folder_in_place_of_the_lock(self):
         path = self.lock_path()
         os.makedirs(path)
         self.assert_lock_failure_is_bounded(lambda: os.rmdir(path))
-        record(LOCK_AREA, "a folder in place of the lock file", LOCK_HELD)
+        record(AREA, "a folder in place of the lock file", LOCK_HELD)
 
     def test_fresh_lock_from_another_machine(self):
         path = self.put_lock(4242, host="another-machine.example")
         self.assert_lock_failure_is_bounded(lambda: os.remove(path))
-        record(LOCK_AREA, "a lock just written by another machine sharing the folder", LOCK_HELD)
+        record(AREA, "a lock just written by another machine sharing the folder", LOCK_HELD)
 
     def test_stale_lock_of_an_ended_run_is_removed(self):
         cases = {"its own": None, "another user's, read-only": NOBODY}
@@ -215,7 +216,7 @@ class FailedSave(DesktopTestCase):
                 self.assertEqual(self.assert_all_keys_saved()["name"], "Unsaved")
                 self.assertFalse(os.path.lexists(path), "the stale lock stayed")
                 os.remove(self.desktop.ini_path())
-        record(LOCK_AREA, "a lock left by a run killed in its save (its own, and another user's "
+        record(AREA, "a lock left by a run killed in its save (its own, and another user's "
                "read-only one)", "proven stale and removed; the exit saved at once", len(cases))
 
     def test_profile_link_into_a_missing_folder(self):
