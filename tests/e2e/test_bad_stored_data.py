@@ -2,7 +2,8 @@
 
 Each case puts raw bytes where the profile is kept, starts the program, lets it end the
 way a session's log-off ends it, and reads back what it saved: what could be read is
-kept, what could not is dropped, and the new file is whole."""
+kept, what could not is dropped, and the new file is whole. A file that does not read back
+cleanly is told once at start and kept as it was, in a dated copy beside the new one."""
 
 import glob
 import os
