@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 #include <map>
+#include <memory>
 
 namespace quillpad::qt {
 namespace {
@@ -76,6 +78,17 @@ std::map<QByteArray, QList<QByteArray>> Entries(const QByteArray& contents) {
   return sections;
 }
 
+// A private folder for the check's two files: in the session's runtime folder, which lives in
+// memory, where there is one, so that the check at start costs no writes to disk.
+std::unique_ptr<QTemporaryDir> ScratchFolder() {
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (QDir::isAbsolutePath(runtime)) {
+    auto folder = std::make_unique<QTemporaryDir>(runtime + QStringLiteral("/quillpad-XXXXXX"));
+    if (folder->isValid()) return folder;
+  }
+  return std::make_unique<QTemporaryDir>();
+}
+
 }  // namespace
 
 QString FileInPlaceOfFolder(const QString& path) {
@@ -116,10 +129,10 @@ QString StoredText(const QVariant& value) {
 bool ReadsBackCleanly(const QByteArray& contents) {
   // When it cannot be told, the file counts as not clean: a copy too many costs less than
   // a profile lost.
-  const QTemporaryDir scratch;
-  if (!scratch.isValid()) return false;
-  const QString original = scratch.filePath(QStringLiteral("original.ini"));
-  const QString rewritten = scratch.filePath(QStringLiteral("rewritten.ini"));
+  const auto scratch = ScratchFolder();
+  if (!scratch->isValid()) return false;
+  const QString original = scratch->filePath(QStringLiteral("original.ini"));
+  const QString rewritten = scratch->filePath(QStringLiteral("rewritten.ini"));
   QFile copy(original);
   if (!copy.open(QIODevice::WriteOnly) || copy.write(contents) != contents.size()) return false;
   copy.close();
