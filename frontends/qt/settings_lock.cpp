@@ -135,12 +135,18 @@ std::optional<QString> FreeSettingsLock(const QString& lock_path,
     }
     const auto contents = ReadLockFile(native);
     const auto owner = contents ? ParseLockFile(*contents) : std::nullopt;
-    if (owner && ProvenStale(*owner, here, ProcessExists(owner->pid))) {
+    const bool stale = owner && ProvenStale(*owner, here, ProcessExists(owner->pid));
+    if (stale) {
       Removal removal = Removal::kLeft;
       if (auto failure = RemoveStaleLock(lock_path, *contents, removal)) return failure;
       if (removal == Removal::kRemoved) continue;
     }
-    if (deadline.hasExpired()) return WhyLockIsHeld(lock_path, owner, here);
+    if (deadline.hasExpired()) {
+      if (!stale) return WhyLockIsHeld(lock_path, owner, here);
+      return QStringLiteral(
+                 "его устаревший файл блокировки «%1» не удалось удалить: мешает файл «%1.rmlock»")
+          .arg(lock_path);
+    }
     QThread::msleep(kPollMilliseconds);
   }
 }

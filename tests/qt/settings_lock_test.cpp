@@ -119,6 +119,14 @@ TEST_F(SettingsLockTest, AStaleLockOfAGoneProcessIsRemovedEvenWhenReadOnly) {
   EXPECT_FALSE(QFileInfo::exists(lock_path));
 }
 
+TEST_F(SettingsLockTest, AStaleLockThatAnotherRemoverGuardsIsToldAsSuch) {
+  PutLockFile(OwnedBy(GoneProcess()));
+  ASSERT_TRUE(QDir().mkpath(lock_path + QStringLiteral(".rmlock")));
+  const auto held = FreeSettingsLock(lock_path, milliseconds(100));
+  ASSERT_TRUE(held.has_value());
+  EXPECT_TRUE(held->contains(lock_path + QStringLiteral(".rmlock"))) << held->toStdString();
+}
+
 TEST_F(SettingsLockTest, ALockOfALiveProcessIsWaitedForAWhileThenExplained) {
   PutLockFile(OwnedBy(::getpid()));
   QElapsedTimer clock;
