@@ -7,31 +7,66 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
+#include <chrono>
 
 #include "core/errors.h"
+#include "frontends/qt/config_folder.h"
 #include "frontends/qt/profile_file_check.h"
+#include "frontends/qt/settings_lock.h"
 
 namespace quillpad::qt {
 namespace {
+
+// How long an exit waits for another copy that is saving the same profile right now.
+constexpr std::chrono::milliseconds kLockPatience{2000};
+// Links followed when looking for the file a profile link leads to.
+constexpr int kLinkLimit = 40;
 
 QString Joined(const QString& section, const QString& key) {
   return section + u'/' + key;
 }
 
-QString ConfigFolder() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+// Where a file that must stand beside the configuration folder goes: into that folder when
+// it is one, else into the nearest folder above the file that stands in its place.
+QString BesideFolder() {
+  const QString config = ConfigFolder();
+  const QString file = FileInPlaceOfFolder(config + QStringLiteral("/x"));
+  return file.isEmpty() ? config : QFileInfo(file).absolutePath();
+}
+
+// A new file name in folder, dated now, that no file has yet.
+QString DatedPath(const QString& folder, const QString& application) {
+  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  QString path = folder + u'/' + application + u'-' + stamp + QStringLiteral(".ini");
+  for (int n = 2; QFileInfo::exists(path); ++n) {
+    path = folder + u'/' + application + u'-' + stamp + u'-' + QString::number(n) +
+           QStringLiteral(".ini");
+  }
+  return path;
+}
+
+// The file that a chain of symbolic links at path ends in.
+QString LinkEnd(const QString& path) {
+  QFileInfo file(path);
+  for (int step = 0; step < kLinkLimit && file.isSymLink(); ++step)
+    file.setFile(file.symLinkTarget());
+  return file.filePath();
 }
 
 // Why a file could not be written, as far as the file system tells.
 QString WriteFailureReason(const QString& path) {
-  const QFileInfo file(path);
+  const QString target = LinkEnd(path);
+  const QFileInfo file(target);
   const QFileInfo folder(file.absolutePath());
+  if (target != path && !folder.exists()) {
+    return QStringLiteral("это символическая ссылка на «%1», а папки «%2» нет")
+        .arg(target, folder.filePath());
+  }
+  if (const QString blocker = FileInPlaceOfFolder(target); !blocker.isEmpty()) {
+    return QStringLiteral("на месте папки «%1» лежит файл").arg(blocker);
+  }
   if (!folder.exists()) {
     return QStringLiteral("папку «%1» не удалось создать").arg(folder.filePath());
-  }
-  if (!folder.isDir()) {
-    return QStringLiteral("на месте папки «%1» лежит файл").arg(folder.filePath());
   }
   if (!folder.isWritable()) {
     return QStringLiteral("папка «%1» закрыта для записи").arg(folder.filePath());
@@ -41,12 +76,10 @@ QString WriteFailureReason(const QString& path) {
   return QStringLiteral("запись не удалась (возможно, диск заполнен)");
 }
 
-// A value that another program wrote with a bare comma reads as a list; it is still the
-// one text the user typed.
-QString AsText(const QVariant& value) {
-  if (value.typeId() == QMetaType::QStringList)
-    return value.toStringList().join(QStringLiteral(", "));
-  return value.toString();
+[[noreturn]] void FailToWrite(const QString& path, const QString& reason) {
+  const QString message =
+      QStringLiteral("Не удалось записать профиль в файл «%1»: %2.").arg(path, reason);
+  throw PlatformError(message.toStdString());
 }
 
 // Which file is at path: the store replaces the file whole, so a written file is a new one.
@@ -73,40 +106,46 @@ bool Written(const QSettings& settings, const std::optional<std::pair<dev_t, ino
   return false;
 }
 
+// Whether the profile at path, readable, reads back cleanly.
+bool FileReadsBackCleanly(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) && ReadsBackCleanly(file.readAll());
+}
+
 }  // namespace
 
 QString IniSettings::FilePath(const QString& application) {
   return ConfigFolder() + u'/' + application + u'/' + application + QStringLiteral(".ini");
 }
 
-const std::optional<IniSettings::Unreadable>& IniSettings::Checked(const QString& application) {
+const std::optional<IniSettings::Trouble>& IniSettings::Checked(const QString& application) {
   auto found = checked_.find(application);
   if (found == checked_.end()) {
     const QString path = FilePath(application);
-    std::optional<Unreadable> problem;
+    std::optional<Trouble> trouble;
     if (auto reason = WhyProfileCannotBeRead(path)) {
-      const QString stamp =
-          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-      problem =
-          Unreadable{path, *reason,
-                     ConfigFolder() + u'/' + application + u'-' + stamp + QStringLiteral(".ini")};
+      trouble = Trouble{path, *reason, DatedPath(BesideFolder(), application)};
+    } else if (QFileInfo::exists(path) && !FileReadsBackCleanly(path)) {
+      trouble = Trouble{path, {}, DatedPath(QFileInfo(path).absolutePath(), application)};
     }
-    found = checked_.emplace(application, std::move(problem)).first;
+    found = checked_.emplace(application, std::move(trouble)).first;
   }
   return found->second;
 }
 
 QString IniSettings::SavePath(const QString& application) const {
   const auto found = checked_.find(application);
-  if (found != checked_.end() && found->second) return found->second->save_path;
+  if (found != checked_.end() && found->second && !found->second->unreadable_because.isEmpty())
+    return found->second->kept_path;
   return FilePath(application);
 }
 
 QString IniSettings::Read(const QString& application, const QString& section, const QString& key,
                           const QString& fallback) {
-  if (Checked(application)) return fallback;
+  if (const auto& trouble = Checked(application); trouble && !trouble->unreadable_because.isEmpty())
+    return fallback;
   const QSettings settings(FilePath(application), QSettings::IniFormat);
-  return AsText(settings.value(Joined(section, key), fallback));
+  return StoredText(settings.value(Joined(section, key), fallback));
 }
 
 void IniSettings::Write(const QString& application, const QString& section, const QString& key,
@@ -114,31 +153,58 @@ void IniSettings::Write(const QString& application, const QString& section, cons
   staged_[application].emplace_back(Joined(section, key), value);
 }
 
+void IniSettings::KeepAsItWas(const QString& application) {
+  const auto found = checked_.find(application);
+  if (found == checked_.end() || !found->second) return;
+  Trouble& trouble = *found->second;
+  if (!trouble.unreadable_because.isEmpty() || trouble.kept) return;
+  if (QFileInfo::exists(trouble.path)) {
+    QFile original(trouble.path);
+    if (!original.copy(trouble.kept_path)) {
+      FailToWrite(trouble.path, QStringLiteral("не удалось сохранить его прежний вид в файл «%1» "
+                                               "(%2), а без копии он не будет заменён")
+                                    .arg(trouble.kept_path, original.errorString()));
+    }
+  }
+  trouble.kept = true;
+}
+
 void IniSettings::Flush(const QString& application) {
   const auto staged = std::move(staged_[application]);
   staged_.erase(application);
   const QString path = SavePath(application);
   QDir().mkpath(QFileInfo(path).absolutePath());
+  // The store would wait on its lock for as long as the lock stays: a lock left by another
+  // user's run or by another machine would hold the exit for good.
+  if (auto held = FreeSettingsLock(path + QStringLiteral(".lock"), kLockPatience))
+    FailToWrite(path, *held);
+  KeepAsItWas(application);
   const auto before = FileIdentity(path);
   QSettings settings(path, QSettings::IniFormat);
   for (const auto& [key, value] : staged) settings.setValue(key, value);
   settings.sync();
-  if (!Written(settings, before, path)) {
-    const QString message = QStringLiteral("Не удалось записать профиль в файл «%1»: %2.")
-                                .arg(path, WriteFailureReason(path));
-    throw PlatformError(message.toStdString());
-  }
+  if (!Written(settings, before, path)) FailToWrite(path, WriteFailureReason(path));
 }
 
 QString IniSettings::ReadProblems() const {
   QStringList problems;
-  for (const auto& [application, unreadable] : checked_) {
-    if (!unreadable) continue;
+  for (const auto& [application, trouble] : checked_) {
+    if (!trouble) continue;
+    if (trouble->unreadable_because.isEmpty()) {
+      problems << QStringLiteral(
+                      "Сохранённый профиль в файле «%1» прочитан не так, как записан: возможно, "
+                      "файл повреждён или изменён вручную, и часть значений потерялась или "
+                      "изменилась. Проверьте поля.\n\n"
+                      "Прежде чем записать профиль при выходе, Quillpad сохранит этот файл "
+                      "в прежнем виде как «%2».")
+                      .arg(trouble->path, trouble->kept_path);
+      continue;
+    }
     problems << QStringLiteral(
                     "Сохранённый профиль не удалось прочитать из файла «%1»: %2.\n\n"
                     "Quillpad начинает работу с пустым профилем и этот файл не изменит. "
                     "При выходе профиль будет записан в новый файл «%3».")
-                    .arg(unreadable->path, unreadable->reason, unreadable->save_path);
+                    .arg(trouble->path, trouble->unreadable_because, trouble->kept_path);
   }
   return problems.join(QStringLiteral("\n\n"));
 }

@@ -4,10 +4,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <memory>
 
 namespace quillpad::qt {
 namespace {
@@ -17,8 +24,11 @@ QString ReasonFor(int error, const QString& path) {
     case EACCES:
     case EPERM:
       return QStringLiteral("нет прав на чтение");
-    case ENOTDIR:
-      return QStringLiteral("на месте папки «%1» лежит файл").arg(QFileInfo(path).absolutePath());
+    case ENOTDIR: {
+      const QString file = FileInPlaceOfFolder(path);
+      return QStringLiteral("на месте папки «%1» лежит файл")
+          .arg(file.isEmpty() ? QFileInfo(path).absolutePath() : file);
+    }
     case ELOOP:
       return QStringLiteral("символические ссылки на него замкнуты в круг");
     default:
@@ -50,7 +60,50 @@ std::optional<int> ReadError(int fd) {
   }
 }
 
+// The lines of an INI file, section by section, each section's lines sorted; blank lines
+// are left out. The store orders its entries as it likes, so order alone tells nothing.
+std::map<QByteArray, QList<QByteArray>> Entries(const QByteArray& contents) {
+  std::map<QByteArray, QList<QByteArray>> sections;
+  QByteArray section;
+  for (const QByteArray& line : contents.split('\n')) {
+    if (line.isEmpty()) continue;
+    if (line.startsWith('[')) {
+      section = line;
+      sections[section];
+      continue;
+    }
+    sections[section].append(line);
+  }
+  for (auto& [name, lines] : sections) std::sort(lines.begin(), lines.end());
+  return sections;
+}
+
+// A private folder for the check's two files: in the session's runtime folder, which lives in
+// memory, where there is one, so that the check at start costs no writes to disk.
+std::unique_ptr<QTemporaryDir> ScratchFolder() {
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (QDir::isAbsolutePath(runtime)) {
+    auto folder = std::make_unique<QTemporaryDir>(runtime + QStringLiteral("/quillpad-XXXXXX"));
+    if (folder->isValid()) return folder;
+  }
+  return std::make_unique<QTemporaryDir>();
+}
+
 }  // namespace
+
+QString FileInPlaceOfFolder(const QString& path) {
+  QStringList folders;
+  for (QString folder = QFileInfo(path).absolutePath(); !QFileInfo(folder).isRoot();
+       folder = QFileInfo(folder).absolutePath()) {
+    folders.prepend(folder);
+  }
+  for (const QString& folder : folders) {
+    const QFileInfo found(folder);
+    if (!found.exists()) return {};
+    if (!found.isDir()) return folder;
+  }
+  return {};
+}
 
 std::optional<QString> WhyProfileCannotBeRead(const QString& path) {
   const QByteArray native = QFile::encodeName(path);
@@ -65,6 +118,38 @@ std::optional<QString> WhyProfileCannotBeRead(const QString& path) {
   if (!S_ISREG(status.st_mode)) return QStringLiteral("это не обычный файл");
   if (const auto error = ReadError(file.get())) return ReasonFor(*error, path);
   return std::nullopt;
+}
+
+QString StoredText(const QVariant& value) {
+  if (value.typeId() == QMetaType::QStringList)
+    return value.toStringList().join(QStringLiteral(", "));
+  return value.toString();
+}
+
+bool ReadsBackCleanly(const QByteArray& contents) {
+  // When it cannot be told, the file counts as not clean: a copy too many costs less than
+  // a profile lost.
+  const auto scratch = ScratchFolder();
+  if (!scratch->isValid()) return false;
+  const QString original = scratch->filePath(QStringLiteral("original.ini"));
+  const QString rewritten = scratch->filePath(QStringLiteral("rewritten.ini"));
+  QFile copy(original);
+  if (!copy.open(QIODevice::WriteOnly) || copy.write(contents) != contents.size()) return false;
+  copy.close();
+  {
+    const QSettings read(original, QSettings::IniFormat);
+    QSettings written(rewritten, QSettings::IniFormat);
+    for (const QString& key : read.allKeys()) {
+      // A line with nothing before its '=' names no key the store could write back.
+      if (!key.isEmpty()) written.setValue(key, StoredText(read.value(key)));
+    }
+    written.sync();
+    if (written.status() != QSettings::NoError) return false;
+  }
+  QFile result(rewritten);
+  const QByteArray rewritten_contents =
+      result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
+  return Entries(contents) == Entries(rewritten_contents);
 }
 
 }  // namespace quillpad::qt

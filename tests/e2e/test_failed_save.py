@@ -1,8 +1,13 @@
-"""When the profile cannot be written at exit, nothing is lost and exit can be retried."""
+"""When the profile cannot be written at exit, nothing is lost and exit can be retried.
+
+A lock file in the way holds the exit for moments at most: one left by a run that has
+ended on this machine is removed, any other is a failed save like the rest."""
 
 import os
 import shutil
+import socket
 import subprocess
+import time
 import unittest
 
 from desktop import DesktopTestCase, holds_throughout, wait_until
@@ -10,6 +15,10 @@ from reliability import record
 
 AREA = "Profile unwritable at exit"
 HELD = "told why; kept running with every field; a later exit saved them"
+LOCK_HELD = "told why within seconds; kept running with every field; a later exit saved them"
+# Long enough for any save, short of the half minute the toolkit's own wait would take.
+EXIT_BOUND = 10.0
+NOBODY = 65534
 
 
 class FailedSave(DesktopTestCase):
@@ -141,6 +150,89 @@ class FailedSave(DesktopTestCase):
         self.fill_in()
         self.assert_old_profile_kept_while_failing(lambda: os.remove(filler))
         record(AREA, "full disk (a 256 KB file system filled up)", HELD)
+
+    def lock_path(self):
+        return self.desktop.ini_path() + ".lock"
+
+    def put_lock(self, pid, host=None, mode=0o644, owner=None):
+        """A lock file as the toolkit writes it: process, program, machine."""
+        path = self.lock_path()
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w") as f:
+            f.write(f"{pid}\nQuillpad\n{host or socket.gethostname()}\n")
+        if owner is not None:
+            os.chown(path, owner, owner)
+        os.chmod(path, mode)
+        return path
+
+    def ended_process(self):
+        process = subprocess.Popen(["true"])
+        process.wait()
+        return process.pid
+
+    def assert_lock_failure_is_bounded(self, unblock):
+        self.desktop.seed_settings({"city": "Old"})
+        self.fill_in(obey_file_permissions=True)
+        started = time.monotonic()
+        before = self.desktop.ini_bytes()
+        self.try_to_exit()
+        self.desktop.wait_message_box()
+        self.assertLess(time.monotonic() - started, EXIT_BOUND, "the exit waited on the lock")
+        self.assert_failure_is_survived()
+        self.assertEqual(self.desktop.ini_bytes(), before, "the old profile was changed")
+        self.assert_later_exit_saves(unblock)
+
+    def test_read_only_lock_of_a_running_process(self):
+        # Another user's copy, still running: its lock is not this user's to remove.
+        sleeper = subprocess.Popen(["sleep", "600"])
+        self.addCleanup(sleeper.wait)
+        self.addCleanup(sleeper.kill)
+        path = self.put_lock(sleeper.pid, owner=NOBODY)
+        self.assert_lock_failure_is_bounded(lambda: os.remove(path))
+        record(AREA, "a read-only lock file of another user's copy that is still running",
+               LOCK_HELD)
+
+    def test_folder_in_place_of_the_lock(self):
+        path = self.lock_path()
+        os.makedirs(path)
+        self.assert_lock_failure_is_bounded(lambda: os.rmdir(path))
+        record(AREA, "a folder in place of the lock file", LOCK_HELD)
+
+    def test_fresh_lock_from_another_machine(self):
+        path = self.put_lock(4242, host="another-machine.example")
+        self.assert_lock_failure_is_bounded(lambda: os.remove(path))
+        record(AREA, "a lock just written by another machine sharing the folder", LOCK_HELD)
+
+    def test_stale_lock_of_an_ended_run_is_removed(self):
+        cases = {"its own": None, "another user's, read-only": NOBODY}
+        for whose, owner in cases.items():
+            with self.subTest(whose=whose):
+                path = self.put_lock(self.ended_process(), mode=0o444, owner=owner)
+                self.fill_in(obey_file_permissions=True)
+                started = time.monotonic()
+                self.try_to_exit()
+                self.assert_exits_cleanly()
+                self.assertLess(time.monotonic() - started, EXIT_BOUND)
+                self.assertEqual(self.assert_all_keys_saved()["name"], "Unsaved")
+                self.assertFalse(os.path.lexists(path), "the stale lock stayed")
+                os.remove(self.desktop.ini_path())
+        record(AREA, "a lock left by a run killed in its save (its own, and another user's "
+               "read-only one)", "proven stale and removed; the exit saved at once", len(cases))
+
+    def test_profile_link_into_a_missing_folder(self):
+        path = self.desktop.ini_path()
+        target_folder = os.path.join(self.desktop.root_dir, "gone")
+        os.makedirs(os.path.dirname(path))
+        os.symlink(os.path.join(target_folder, "Quillpad.ini"), path)
+        self.fill_in()
+        self.try_to_exit()
+        self.assert_failure_is_survived()
+        os.makedirs(target_folder)
+        self.try_to_exit()
+        self.assert_exits_cleanly()
+        self.assertEqual(self.assert_all_keys_saved()["name"], "Unsaved")
+        self.assertTrue(os.path.islink(path), "the link was replaced by a file")
+        record(AREA, "the settings file a symbolic link into a folder that is missing", HELD)
 
     def fill_disk(self, path):
         with open(path, "wb", buffering=0) as f:

@@ -29,10 +29,10 @@ class UnreadableProfile(DesktopTestCase):
             content = sorted(os.listdir(path))
         return stat.S_IFMT(info.st_mode), stat.S_IMODE(info.st_mode), info.st_mtime_ns, content
 
-    def side_files(self):
-        return glob.glob(os.path.join(self.desktop.config_home, "Quillpad-*.ini"))
+    def side_files(self, folder=None):
+        return glob.glob(os.path.join(folder or self.desktop.config_home, "Quillpad-*.ini"))
 
-    def start_on(self, path, obey_file_permissions=False):
+    def start_on(self, path, obey_file_permissions=False, beside=None):
         """Start with path unreadable; the user reads the message and types a name."""
         before = self.snapshot(path)
         self.desktop.launch(obey_file_permissions=obey_file_permissions)
@@ -45,7 +45,7 @@ class UnreadableProfile(DesktopTestCase):
         self.desktop.type_into("name", "Kept")
         self.save_and_exit()
         self.assertEqual(self.snapshot(path), before, "the unreadable profile was changed")
-        side = self.side_files()
+        side = self.side_files(beside)
         self.assertEqual(len(side), 1, side)
         saved = read_ini(side[0])["Setting"]
         self.assertEqual(sorted(saved), sorted(SETTINGS_KEYS))
@@ -87,6 +87,15 @@ class UnreadableProfile(DesktopTestCase):
             f.write("not a folder\n")
         self.start_on(folder)
         record(AREA, "a file in place of the folder", HELD)
+
+    def test_configuration_folder_is_a_file(self):
+        # Nothing can be made inside it, so the run is saved beside it.
+        config = self.desktop.config_home
+        os.rmdir(config)
+        with open(config, "w") as f:
+            f.write("not a folder\n")
+        self.start_on(config, beside=os.path.dirname(config))
+        record(AREA, "a file in place of the whole configuration folder", HELD)
 
     def test_pipe_in_place_of_the_file(self):
         path = self.desktop.ini_path()

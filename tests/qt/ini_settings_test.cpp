@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include "core/errors.h"
+#include "frontends/qt/config_folder.h"
+#include "frontends/qt/profile_file_check.h"
 
 namespace quillpad::qt {
 namespace {
@@ -43,6 +45,30 @@ class IniSettingsTest : public ::testing::Test {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+  }
+
+  static QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+  }
+
+  QStringList DatedCopies() const {
+    return QDir(config.path() + QStringLiteral("/Quillpad"))
+        .entryList({QStringLiteral("Quillpad-*.ini")}, QDir::Files);
+  }
+
+  // The message of a failed flush; empty when it went through.
+  static QString FlushFailure(IniSettings& settings) {
+    try {
+      settings.Flush(QStringLiteral("Quillpad"));
+    } catch (const PlatformError& error) {
+      return QString::fromUtf8(error.what());
+    }
+    return {};
+  }
+
+  static void Stage(IniSettings& settings, const QString& key, const QString& value) {
+    settings.Write(QStringLiteral("Quillpad"), QStringLiteral("Setting"), key, value);
   }
 
   QTemporaryDir config;
@@ -166,6 +192,162 @@ TEST_F(IniSettingsTest, NothingIsToldOnAFirstRun) {
   IniSettings settings;
   EXPECT_EQ(Read(settings, QStringLiteral("name")), QStringLiteral("missing"));
   EXPECT_TRUE(settings.ReadProblems().isEmpty());
+}
+
+TEST(ReadsBackCleanly, WhatTheStoreWritesInAnyOrder) {
+  EXPECT_TRUE(ReadsBackCleanly(""));
+  EXPECT_TRUE(ReadsBackCleanly("[Setting]\nname=Ann\ncity=\ntop=-120\n"));
+  EXPECT_TRUE(ReadsBackCleanly("[Setting]\nzip=1\nname=Ann\n"));
+  EXPECT_TRUE(ReadsBackCleanly("[Setting]\nName=Ann\nSTREER2=Main St\n"));
+  EXPECT_TRUE(
+      ReadsBackCleanly("[Setting]\ncomments=line 1\\r\\nline 2\nname=\"  a, b; c = d  \"\n"
+                       "prgo=@@Variant(x)\nprgwww=\\x1f\x7f\\t \xd0\xaf \xf0\x9f\x98\x80\n"));
+  EXPECT_TRUE(ReadsBackCleanly("[General]\nnote=x\n\n[Setting]\nname=Ann\n"));
+  EXPECT_TRUE(ReadsBackCleanly("[Setting]\nname=Ann"));  // nothing lost without the last break
+}
+
+TEST(ReadsBackCleanly, NotWhenASectionIsSwallowed) {
+  EXPECT_FALSE(ReadsBackCleanly("note=see below\\\n[Setting]\nname=Ann\ncity=Moscow\n"));
+  EXPECT_FALSE(ReadsBackCleanly("note=\"unclosed\n[Setting]\nname=Ann\ncity=Moscow\n"));
+}
+
+TEST(ReadsBackCleanly, NotWhenAValueIsReadAsSomethingElse) {
+  EXPECT_FALSE(ReadsBackCleanly("[Setting]\ncity=a;b\n"));
+  EXPECT_FALSE(ReadsBackCleanly("[Setting]\nname=@Rect(1 2 3 4)\n"));
+  EXPECT_FALSE(ReadsBackCleanly("[Setting]\nname=Ann\xff\n"));
+}
+
+TEST(ReadsBackCleanly, NotWhenALineIsNoEntryOrAKeyComesTwice) {
+  EXPECT_FALSE(ReadsBackCleanly("[Setting]\nname=Ann\nname=Bob\n"));
+  EXPECT_FALSE(ReadsBackCleanly("[Setting]\n; my note\nname=Ann\n"));
+  EXPECT_FALSE(ReadsBackCleanly("[Setting]\njust words\nname=Ann\n"));
+  EXPECT_FALSE(ReadsBackCleanly("[Setting]\n"));
+  EXPECT_FALSE(ReadsBackCleanly("\x01\x02 junk"));
+}
+
+TEST_F(IniSettingsTest, WhatTheStoreWritesReadsBackCleanly) {
+  WriteProfileFile("[Setting]\nname=Ann\nmidname=\ncomments=\"a;b\"\n");
+  IniSettings settings;
+  Stage(settings, QStringLiteral("comments"), QStringLiteral("line 1\r\nline; 2, = \\ \""));
+  Stage(settings, QStringLiteral("prgo"), QStringLiteral("@Rect(1 2 3 4)"));
+  Stage(settings, QStringLiteral("top"), QStringLiteral("-120"));
+  settings.Flush(QStringLiteral("Quillpad"));
+  EXPECT_TRUE(ReadsBackCleanly(FileBytes(IniSettings::FilePath(QStringLiteral("Quillpad")))));
+}
+
+TEST_F(IniSettingsTest, AProfileThatDoesNotReadBackCleanlyIsToldAndKeptAsItWasBeforeTheSave) {
+  const QByteArray damaged = "note=see below\\\n[Setting]\nname=Ann\ncity=Moscow\n";
+  WriteProfileFile(damaged);
+  const QString path = IniSettings::FilePath(QStringLiteral("Quillpad"));
+  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+  IniSettings settings;
+  Read(settings, QStringLiteral("name"));
+  const QString told = settings.ReadProblems();
+  EXPECT_TRUE(told.contains(path)) << told.toStdString();
+  EXPECT_TRUE(DatedCopies().isEmpty()) << "nothing is written before the save";
+
+  Stage(settings, QStringLiteral("name"), QStringLiteral("typed"));
+  settings.Flush(QStringLiteral("Quillpad"));
+  const QStringList copies = DatedCopies();
+  ASSERT_EQ(copies.size(), 1);
+  EXPECT_TRUE(told.contains(copies.first())) << told.toStdString();
+  const QString copy = config.path() + QStringLiteral("/Quillpad/") + copies.first();
+  EXPECT_EQ(FileBytes(copy), damaged);
+  EXPECT_EQ(QFileInfo(copy).permissions() & 0x0FFF, QFileInfo(path).permissions() & 0x0FFF);
+  EXPECT_EQ(Read(IniSettings(), QStringLiteral("name")), QStringLiteral("typed"));
+
+  settings.Flush(QStringLiteral("Quillpad"));
+  EXPECT_EQ(DatedCopies().size(), 1) << "kept once, before the first save only";
+}
+
+TEST_F(IniSettingsTest, AHandEditedValueIsLoadedAsReadAndItsFileKept) {
+  WriteProfileFile("[Setting]\ncity=a;b\n");
+  IniSettings settings;
+  EXPECT_EQ(Read(settings, QStringLiteral("city")), QStringLiteral("a"));
+  EXPECT_FALSE(settings.ReadProblems().isEmpty());
+  settings.Flush(QStringLiteral("Quillpad"));
+  ASSERT_EQ(DatedCopies().size(), 1);
+}
+
+TEST_F(IniSettingsTest, ACleanProfileIsNeitherToldNorCopied) {
+  RoundTrip(QStringLiteral("a; b, c"));
+  IniSettings settings;
+  Read(settings, QStringLiteral("comments"));
+  EXPECT_TRUE(settings.ReadProblems().isEmpty());
+  settings.Flush(QStringLiteral("Quillpad"));
+  EXPECT_TRUE(DatedCopies().isEmpty());
+}
+
+TEST_F(IniSettingsTest, ALockThatCannotBeTakenFailsTheSaveBrieflyAndALaterSaveGoesThrough) {
+  const QString lock = IniSettings::FilePath(QStringLiteral("Quillpad")) + QStringLiteral(".lock");
+  ASSERT_TRUE(QDir().mkpath(lock));
+  IniSettings settings;
+  Stage(settings, QStringLiteral("name"), QStringLiteral("typed"));
+  const QString failure = FlushFailure(settings);
+  EXPECT_TRUE(failure.contains(lock)) << failure.toStdString();
+  ASSERT_TRUE(QDir().rmdir(lock));
+  Stage(settings, QStringLiteral("name"), QStringLiteral("typed"));
+  EXPECT_EQ(FlushFailure(settings), QString());
+  EXPECT_EQ(Read(IniSettings(), QStringLiteral("name")), QStringLiteral("typed"));
+}
+
+TEST_F(IniSettingsTest, AProfileLinkIntoAMissingFolderSaysTheFolderIsMissing) {
+  const QString path = IniSettings::FilePath(QStringLiteral("Quillpad"));
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+  const QString missing = config.path() + QStringLiteral("/gone");
+  ASSERT_TRUE(QFile::link(missing + QStringLiteral("/Quillpad.ini"), path));
+  IniSettings settings;
+  EXPECT_EQ(Read(settings, QStringLiteral("name")), QStringLiteral("missing"));
+  EXPECT_TRUE(settings.ReadProblems().isEmpty());
+  Stage(settings, QStringLiteral("name"), QStringLiteral("typed"));
+  const QString failure = FlushFailure(settings);
+  EXPECT_TRUE(failure.contains(QStringLiteral("«%1» нет").arg(missing))) << failure.toStdString();
+  EXPECT_FALSE(failure.contains(QStringLiteral("диск"))) << failure.toStdString();
+}
+
+TEST_F(IniSettingsTest, AConfigFolderThatIsAFileIsNamedAndTheRunSavedBesideIt) {
+  const QString file = config.path() + QStringLiteral("/config-file");
+  QFile blocker(file);
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  qputenv("XDG_CONFIG_HOME", file.toUtf8());
+  IniSettings settings;
+  EXPECT_EQ(Read(settings, QStringLiteral("name")), QStringLiteral("missing"));
+  const QString told = settings.ReadProblems();
+  EXPECT_TRUE(told.contains(QStringLiteral("на месте папки «%1» лежит файл").arg(file)))
+      << told.toStdString();
+  Stage(settings, QStringLiteral("name"), QStringLiteral("typed"));
+  EXPECT_EQ(FlushFailure(settings), QString());
+  const QStringList beside =
+      QDir(config.path()).entryList({QStringLiteral("Quillpad-*.ini")}, QDir::Files);
+  ASSERT_EQ(beside.size(), 1);
+  EXPECT_TRUE(told.contains(config.path() + u'/' + beside.first())) << told.toStdString();
+}
+
+TEST(ConfigFolder, FollowsTheFreedesktopRule) {
+  EXPECT_EQ(ConfigFolderFor(QStringLiteral("/x/conf/"), QStringLiteral("/home/u"), {}),
+            QStringLiteral("/x/conf"));
+  EXPECT_EQ(ConfigFolderFor({}, QStringLiteral("/home/u"), QStringLiteral("/home/acct")),
+            QStringLiteral("/home/u/.config"));
+  EXPECT_EQ(ConfigFolderFor(QStringLiteral("relative"), QStringLiteral("/home/u"), {}),
+            QStringLiteral("/home/u/.config"));
+}
+
+TEST(ConfigFolder, WithoutAnyHomeIsTheAccountsNeverTheRoot) {
+  EXPECT_EQ(ConfigFolderFor({}, {}, QStringLiteral("/home/acct")),
+            QStringLiteral("/home/acct/.config"));
+}
+
+TEST(ConfigFolder, WithoutAnyHomeComesFromTheAccount) {
+  const QByteArray home = qgetenv("HOME");
+  const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
+  qunsetenv("HOME");
+  qunsetenv("XDG_CONFIG_HOME");
+  const QString folder = ConfigFolder();
+  qputenv("HOME", home);
+  qputenv("XDG_CONFIG_HOME", xdg);
+  EXPECT_NE(folder, QStringLiteral("/.config"));
+  EXPECT_TRUE(folder.endsWith(QStringLiteral("/.config"))) << folder.toStdString();
 }
 
 }  // namespace
