@@ -5,7 +5,9 @@
 namespace quillpad {
 
 TrayIcon::TrayIcon(Window& owner, Desktop& desktop, MenuId popup_menu)
-    : owner_(owner), desktop_(desktop), popup_menu_(popup_menu) {}
+    : owner_(owner), desktop_(desktop), popup_menu_(popup_menu) {
+  owner_.SetNotificationIconMenu(popup_menu_);
+}
 
 bool TrayIcon::Add() {
   FillTrayIconRecord(record_, owner_);

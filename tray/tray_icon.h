@@ -11,6 +11,8 @@ namespace quillpad {
 // the window from it, and its pop-up menu.
 class TrayIcon {
  public:
+  // The pop-up menu is also the one the icon offers to desktops that show its menu
+  // themselves, so that "Выход" is there on every desktop.
   TrayIcon(Window& owner, Desktop& desktop, MenuId popup_menu);
 
   // Fills the record afresh and adds the icon; false when the desktop refused it.

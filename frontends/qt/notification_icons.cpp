@@ -73,6 +73,11 @@ bool NotificationIcons::Send(NotifyIconMessage message, const NarrowTrayRecord& 
   const auto image = icons_.find(Uint32At(record, 20));
   if (image != icons_.end()) icon->setIcon(image->second);
   icon->setToolTip(TipOf(record));
+  // A StatusNotifierItem host shows this menu itself on a right click and reports nothing;
+  // an XEmbed icon's right button is reported instead (see eventFilter).
+  if (menu_of_owner_) {
+    if (QMenu* menu = menu_of_owner_(key.first)) icon->setContextMenu(menu);
+  }
   QObject::connect(icon.get(), &QSystemTrayIcon::activated, this, [this](auto reason) {
     if (const auto activation = ActivationOf(reason)) Report(*activation);
   });

@@ -25,6 +25,10 @@ class TrayIconTest : public ::testing::Test {
   TrayIcon icon{window, desktop, kPopup};
 };
 
+TEST_F(TrayIconTest, TheIconOffersThePopUpMenuWhereTheDesktopShowsTheMenuItself) {
+  EXPECT_EQ(window.notification_icon_menu, kPopup);
+}
+
 TEST_F(TrayIconTest, HideHidesTheWindowThenAddsAFreshlyFilledIcon) {
   window.handle = 0x55;
   icon.HideOwner();
