@@ -55,6 +55,10 @@ NativeHandle NotificationIcons::IconHandle(std::string_view artwork) {
   return handle;
 }
 
+void NotificationIcons::OnAreaChanged(std::function<void(bool present)> handler) {
+  area_watch_ = std::make_unique<NotificationAreaWatch>(std::move(handler));
+}
+
 bool NotificationIcons::Available() {
   return QSystemTrayIcon::isSystemTrayAvailable();
 }

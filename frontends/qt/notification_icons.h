@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "core/desktop.h"
+#include "frontends/qt/notification_area_watch.h"
 #include "tray/activation_pairing.h"
 
 namespace quillpad::qt {
@@ -31,6 +32,8 @@ class NotificationIcons : public QObject {
   NativeHandle IconHandle(std::string_view artwork);
   void OnActivated(ActivationHandler handler) { on_activated_ = std::move(handler); }
   void SetMenuOfOwner(MenuOfOwner menu_of_owner) { menu_of_owner_ = std::move(menu_of_owner); }
+  // Reports from now on when the desktop's notification area goes away and comes back.
+  void OnAreaChanged(std::function<void(bool present)> handler);
 
   static bool Available();
   bool Send(NotifyIconMessage message, const NarrowTrayRecord& record);
@@ -48,6 +51,7 @@ class NotificationIcons : public QObject {
   std::map<Key, std::unique_ptr<QSystemTrayIcon>> shown_;
   ActivationHandler on_activated_;
   MenuOfOwner menu_of_owner_;
+  std::unique_ptr<NotificationAreaWatch> area_watch_;
   bool reporting_ = false;
 };
 

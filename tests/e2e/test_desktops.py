@@ -1,5 +1,6 @@
 """What a window manager or a StatusNotifierItem panel can change: where the window stands
-from run to run, its pinning above other windows, and the tray icon's clicks and menu.
+from run to run, its pinning above other windows, the tray icon's clicks and menu, and the
+panel going away and coming back.
 
 Each class is one desktop, started once for all its cases; every case starts the program
 afresh on an empty profile.
@@ -113,6 +114,18 @@ class OnOneDesktop(DesktopTestCase):
         self.assert_stays_hidden()
         window = self.desktop.show_from_tray()
         self.assertIn("_NET_WM_STATE_ABOVE", self.desktop.net_wm_state(window))
+        self.desktop.wait_tray_icon_gone()
+
+    def test_window_shows_while_the_panel_is_gone_and_goes_back_when_it_returns(self):
+        self.desktop.launch()
+        self.desktop.tray_icon()
+        self.addCleanup(lambda: self.desktop.trayer or self.desktop.start_tray())
+        self.desktop.stop_tray()
+        self.desktop.wait_main_window_mapped()
+        self.desktop.start_tray()
+        wait_until(lambda: not self.desktop.main_window_mapped(),
+                   what="the window to go back into the returned panel")
+        self.desktop.show_from_tray()
         self.desktop.wait_tray_icon_gone()
 
     def test_right_click_offers_only_exit_which_saves_and_ends(self):

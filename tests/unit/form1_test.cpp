@@ -171,6 +171,16 @@ TEST_F(Form1Test, ARestartedNotificationAreaGetsTheIconBackWhileHidden) {
   EXPECT_EQ(log, (Log{"desktop.NotifyIcon add"}));
 }
 
+TEST_F(Form1Test, ALostNotificationAreaShowsTheWindowUntilAnotherComes) {
+  form.Form_Load();
+  log.clear();
+  form.NotificationArea_Gone();
+  EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
+  log.clear();
+  form.NotificationArea_Created();
+  EXPECT_EQ(log, (Log{"window.Hide", "desktop.NotifyIcon add"}));
+}
+
 TEST_F(Form1Test, MenuExitSavesAll25EntriesAndEnds) {
   window.texts[Id(Form1Control::Text12)] = u"author@example.org";
   window.top = 735;
