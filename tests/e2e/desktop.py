@@ -262,6 +262,8 @@ class Desktop:
         kill_group(self.app)
         self.app = None
         shutil.rmtree(os.path.dirname(self.ini_path()), ignore_errors=True)
+        if self.tray == SNI_PANEL and self.panel_menu() is not None:
+            self.key("Escape")  # a menu left open by a failed case holds the pointer
 
     def launch(self, binary=None, obey_file_permissions=False, wrapper=()):
         """Start the program (under its own D-Bus session, or the desktop's) and wait until
@@ -718,10 +720,16 @@ class Desktop:
         plugin's process."""
         for window in self.top_level_windows():
             wm_class = self.window_class(window)
-            if (wm_class and PANEL_PLUGIN_CLASS in wm_class and self.is_mapped(window)
-                    and window.get_attributes().override_redirect):
+            if wm_class and PANEL_PLUGIN_CLASS in wm_class and self._is_mapped_pop_up(window):
                 return window
         return None
+
+    def _is_mapped_pop_up(self, window):
+        try:
+            attributes = window.get_attributes()
+        except xerror.XError:
+            return False  # gone meanwhile
+        return attributes.map_state == X.IsViewable and attributes.override_redirect
 
     def icon_menu(self):
         """The menu a right-click on the icon opens: the program's own pop-up, or on the
