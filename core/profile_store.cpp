@@ -32,10 +32,11 @@ void LoadProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes) {
       window.SetText(BoxOf(boxes, entry.field), desktop.ReadSetting(application, section, key, {}));
       continue;
     }
-    const char16_t separator = desktop.DecimalSeparator();
-    const Text current = CoordinateToText(PositionOf(window, entry.position), separator);
-    const Text stored = desktop.ReadSetting(application, section, key, current);
-    if (const auto twips = TextToCoordinate(stored, separator)) {
+    // Nothing stored leaves the window untouched where its definition put its client area:
+    // writing back the outer corner read from a window the desktop has not framed yet would
+    // move it by the frame.
+    const Text stored = desktop.ReadSetting(application, section, key, {});
+    if (const auto twips = TextToCoordinate(stored, desktop.DecimalSeparator())) {
       SetPosition(window, entry.position, *twips);
     }
   }

@@ -12,7 +12,9 @@ namespace quillpad {
 using FieldBoxes = std::array<ControlId, kProfileFieldCount>;
 
 // Reads the 25 entries in store order into the window: each field into its box (missing:
-// empty), and the stored position, where it reads as one.
+// empty), and the stored position, where it reads as one. The position is the window's
+// outer corner, stored and applied alike, so that a window reopens exactly where it was
+// left; with none stored the window is left where its definition places its client area.
 void LoadProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes);
 
 // Writes all 25 entries in store order from the window, every time, and puts them on disk.

@@ -47,6 +47,11 @@ class Window {
 
   // Opens one of the window's menus as a pop-up at the mouse pointer.
   virtual void PopupMenu(MenuId menu) = 0;
+
+  // The menu that the window's notification icon offers where the desktop shows an icon's
+  // menu itself and reports no button release for it; each item chosen there is reported as
+  // the window's own menu item. Desktops that only report the clicks need nothing here.
+  virtual void SetNotificationIconMenu(MenuId) {}
 };
 
 }  // namespace quillpad

@@ -113,6 +113,10 @@ void Form1::NotificationArea_Created() {
   tray_icon_.OnNotificationAreaCreated();
 }
 
+void Form1::NotificationArea_Gone() {
+  tray_icon_.OnNotificationAreaGone();
+}
+
 void Form1::TrayIcon_Activated(TrayActivation activation, std::int64_t time_ms,
                                std::int64_t double_click_interval_ms) {
   const auto code = activation_pairing_.Decode(activation, time_ms, double_click_interval_ms);

@@ -41,6 +41,8 @@ class Form1 {
 
   // The desktop's notification area was created anew and no longer holds the icon.
   void NotificationArea_Created();
+  // The desktop's notification area went away, and the icon with it.
+  void NotificationArea_Gone();
 
   // The toolkit's own report of the notification icon's use, turned into the mouse move
   // that the shell would have sent.

@@ -5,7 +5,9 @@
 namespace quillpad {
 
 TrayIcon::TrayIcon(Window& owner, Desktop& desktop, MenuId popup_menu)
-    : owner_(owner), desktop_(desktop), popup_menu_(popup_menu) {}
+    : owner_(owner), desktop_(desktop), popup_menu_(popup_menu) {
+  owner_.SetNotificationIconMenu(popup_menu_);
+}
 
 bool TrayIcon::Add() {
   FillTrayIconRecord(record_, owner_);
@@ -28,7 +30,20 @@ void TrayIcon::HideOwner() {
 }
 
 void TrayIcon::OnNotificationAreaCreated() {
-  if (in_notification_area_) AddOrLeaveReachable();
+  if (shown_until_area_returns_) {
+    shown_until_area_returns_ = false;
+    owner_.Hide();
+    AddOrLeaveReachable();
+  } else if (in_notification_area_) {
+    AddOrLeaveReachable();
+  }
+}
+
+void TrayIcon::OnNotificationAreaGone() {
+  if (!in_notification_area_) return;
+  owner_.Show();
+  Delete();
+  shown_until_area_returns_ = true;
 }
 
 void TrayIcon::AddOrLeaveReachable() {

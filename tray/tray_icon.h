@@ -11,6 +11,8 @@ namespace quillpad {
 // the window from it, and its pop-up menu.
 class TrayIcon {
  public:
+  // The pop-up menu is also the one the icon offers to desktops that show its menu
+  // themselves, so that "Выход" is there on every desktop.
   TrayIcon(Window& owner, Desktop& desktop, MenuId popup_menu);
 
   // Fills the record afresh and adds the icon; false when the desktop refused it.
@@ -28,8 +30,13 @@ class TrayIcon {
   void OnMouseMove(float x_twips);
 
   // The desktop's notification area was created anew (its shell restarted) and has
-  // forgotten the icon: while the window is hidden in it, the icon is added again.
+  // forgotten the icon: while the window is hidden in it, the icon is added again; a window
+  // shown because the area went away goes back into the new one.
   void OnNotificationAreaCreated();
+
+  // The desktop's notification area went away (its panel ended) and took the icon with it:
+  // a window hidden there is shown, as at a start without one, so that it stays reachable.
+  void OnNotificationAreaGone();
 
   const TrayIconRecord& record() const { return record_; }
 
@@ -42,6 +49,7 @@ class TrayIcon {
   MenuId popup_menu_;
   TrayIconRecord record_;
   bool in_notification_area_ = false;
+  bool shown_until_area_returns_ = false;
 };
 
 }  // namespace quillpad

@@ -180,12 +180,22 @@ void FormWindow::PlaceWindow(const WindowDefinition& window) {
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (window.buttons == TitleBarButtons::kMinimizeAndClose) flags |= Qt::WindowMinimizeButtonHint;
   setWindowFlags(flags);
-  // The definition places the client area; a menu bar stands above it.
+  // The definition places the client area, whatever frame the desktop puts around it; a
+  // menu bar stands above it.
   const int menu_height = menus_.empty() ? 0 : menuBar()->sizeHint().height();
   const QSize client(Pixels(window.client_width), Pixels(window.client_height));
   client_->setFixedSize(client);
   setFixedSize(client.width(), client.height() + menu_height);
-  move(Pixels(window.client_left), Pixels(window.client_top) - menu_height);
+  setGeometry(
+      QRect(QPoint(Pixels(window.client_left), Pixels(window.client_top) - menu_height), size()));
+}
+
+void FormWindow::MoveOuterCorner(QPoint corner) {
+  move(corner);
+  // Before the desktop has framed the window its frame is unknown, and the toolkit would put
+  // the inner window at the corner; the desktop is asked to put the frame's corner there.
+  QWindow* native = windowHandle();
+  if (native != nullptr && native->frameMargins().isNull()) native->setFramePosition(corner);
 }
 
 void FormWindow::SetPinnedOnTop() {
@@ -225,11 +235,11 @@ float FormWindow::Left() {
 }
 
 void FormWindow::SetTop(float twips) {
-  move(pos().x(), TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel));
+  MoveOuterCorner(QPoint(pos().x(), TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel)));
 }
 
 void FormWindow::SetLeft(float twips) {
-  move(TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel), pos().y());
+  MoveOuterCorner(QPoint(TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel), pos().y()));
 }
 
 VbBoolean FormWindow::Visible(ControlId control) {
@@ -282,6 +292,12 @@ void FormWindow::AddItem(ControlId list, const Text& item) {
 
 void FormWindow::PopupMenu(MenuId menu) {
   Menu(menu)->popup(QCursor::pos());
+}
+
+void FormWindow::SetNotificationIconMenu(MenuId menu) {
+  // A menu of its own sharing the items, since the desktop takes it over as its own.
+  notification_icon_menu_ = new QMenu(this);
+  notification_icon_menu_->addActions(Menu(menu)->actions());
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -43,6 +43,11 @@ class FormWindow : public QMainWindow, public Window {
   void SetTextColour(ControlId control, Colour colour) override;
   void AddItem(ControlId list, const Text& item) override;
   void PopupMenu(MenuId menu) override;
+  void SetNotificationIconMenu(MenuId menu) override;
+
+  // The menu the window's notification icon offers to a desktop that shows it itself; null
+  // when the icon offers none.
+  QMenu* notification_icon_menu() const { return notification_icon_menu_; }
 
   void SetPinnedOnTop();
   bool pinned() const { return pinned_; }
@@ -55,6 +60,7 @@ class FormWindow : public QMainWindow, public Window {
   void BuildMenus(const WindowLayout& layout);
   void BuildControls(const WindowLayout& layout);
   void PlaceWindow(const WindowDefinition& window);
+  void MoveOuterCorner(QPoint corner);
   QWidget* CreateControl(const ControlDefinition& definition, QWidget* parent);
   bool IsMenuShortcut(const QKeyEvent& key) const;
   void ReportLabelEvent(QObject* watched, const QEvent& event);
@@ -67,6 +73,7 @@ class FormWindow : public QMainWindow, public Window {
   std::map<ControlId, QWidget*> controls_;
   std::map<const QObject*, ControlId> labels_;
   std::map<MenuId, QMenu*> menus_;
+  QMenu* notification_icon_menu_ = nullptr;
   std::map<MenuItemId, QAction*> menu_items_;
 };
 

@@ -47,6 +47,16 @@ int main(int argc, char** argv) {
     });
   });
 
+  desktop.notification_icons().OnAreaChanged([&](bool present) {
+    boundary.Run([&] {
+      if (present) {
+        form1.NotificationArea_Created();
+      } else {
+        form1.NotificationArea_Gone();
+      }
+    });
+  });
+
   const qt::TerminationRequests termination(
       [&] { boundary.Run([&] { desktop.UnloadWindow(0); }); });
 

@@ -55,6 +55,10 @@ NativeHandle NotificationIcons::IconHandle(std::string_view artwork) {
   return handle;
 }
 
+void NotificationIcons::OnAreaChanged(std::function<void(bool present)> handler) {
+  area_watch_ = std::make_unique<NotificationAreaWatch>(std::move(handler));
+}
+
 bool NotificationIcons::Available() {
   return QSystemTrayIcon::isSystemTrayAvailable();
 }
@@ -73,6 +77,11 @@ bool NotificationIcons::Send(NotifyIconMessage message, const NarrowTrayRecord& 
   const auto image = icons_.find(Uint32At(record, 20));
   if (image != icons_.end()) icon->setIcon(image->second);
   icon->setToolTip(TipOf(record));
+  // A StatusNotifierItem host shows this menu itself on a right click and reports nothing;
+  // an XEmbed icon's right button is reported instead (see eventFilter).
+  if (menu_of_owner_) {
+    if (QMenu* menu = menu_of_owner_(key.first)) icon->setContextMenu(menu);
+  }
   QObject::connect(icon.get(), &QSystemTrayIcon::activated, this, [this](auto reason) {
     if (const auto activation = ActivationOf(reason)) Report(*activation);
   });

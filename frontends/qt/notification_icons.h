@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <utility>
 
 #include "core/desktop.h"
+#include "frontends/qt/notification_area_watch.h"
 #include "tray/activation_pairing.h"
 
 namespace quillpad::qt {
@@ -20,6 +22,8 @@ namespace quillpad::qt {
 class NotificationIcons : public QObject {
  public:
   using ActivationHandler = std::function<void(TrayActivation)>;
+  // The menu an icon offers, by its owner window's handle; null for none.
+  using MenuOfOwner = std::function<QMenu*(NativeHandle owner)>;
 
   NotificationIcons();
 
@@ -27,6 +31,9 @@ class NotificationIcons : public QObject {
   // gives the same handle.
   NativeHandle IconHandle(std::string_view artwork);
   void OnActivated(ActivationHandler handler) { on_activated_ = std::move(handler); }
+  void SetMenuOfOwner(MenuOfOwner menu_of_owner) { menu_of_owner_ = std::move(menu_of_owner); }
+  // Reports from now on when the desktop's notification area goes away and comes back.
+  void OnAreaChanged(std::function<void(bool present)> handler);
 
   static bool Available();
   bool Send(NotifyIconMessage message, const NarrowTrayRecord& record);
@@ -43,6 +50,8 @@ class NotificationIcons : public QObject {
   std::map<NativeHandle, QIcon> icons_;
   std::map<Key, std::unique_ptr<QSystemTrayIcon>> shown_;
   ActivationHandler on_activated_;
+  MenuOfOwner menu_of_owner_;
+  std::unique_ptr<NotificationAreaWatch> area_watch_;
   bool reporting_ = false;
 };
 

@@ -22,6 +22,14 @@ QClipboard& Clipboard() {
 
 }  // namespace
 
+QtDesktop::QtDesktop() {
+  icons_.SetMenuOfOwner([this](NativeHandle owner) -> QMenu* {
+    const int index =
+        windows_.IndexWhere([&](FormWindow* loaded) { return loaded->Handle() == owner; });
+    return index < 0 ? nullptr : windows_.At(index)->notification_icon_menu();
+  });
+}
+
 void QtDesktop::AddLoadedWindow(FormWindow& window, std::function<void()> unload) {
   window.SetAfterShow([this] { RaisePinnedWindows(); });
   windows_.Add(&window, std::move(unload));

@@ -14,6 +14,8 @@ namespace quillpad::qt {
 // The desktop services on a Qt desktop: the real tray, the settings file, the window list.
 class QtDesktop : public Desktop {
  public:
+  QtDesktop();
+
   NotificationIcons& notification_icons() { return icons_; }
 
   // Creates a window by its definition's name, or returns null for a name it does not know;

@@ -1,11 +1,14 @@
 """A throw-away X desktop (Xvfb + trayer) that runs Quillpad for one test.
 
 Each Desktop owns its own display, tray, HOME and XDG_CONFIG_HOME, and tears
-all of them down on close(), whatever state the test left them in.
+all of them down on close(), whatever state the test left them in. It can also run
+under a window manager, with a StatusNotifierItem panel in place of trayer; those share
+one D-Bus session with the program, as a desktop session does.
 """
 
 import dataclasses
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -25,7 +28,37 @@ SCREEN = "1280x1024x24"
 # The window managers a test can run under, and how each is started on a bare display.
 WINDOW_MANAGERS = {
     "openbox": ["openbox"],
+    "xfwm4": ["xfwm4", "--compositor=off"],
 }
+# The tray hosts: trayer docks XEmbed icons; Xfce's panel with only its status tray plugin
+# hosts StatusNotifierItems and shows their menus itself. The panel stands at the bottom,
+# clear of the main window's first place, which a window manager keeps out of its way.
+XEMBED_TRAY = "trayer"
+SNI_PANEL = "xfce4-panel"
+PANEL_CHANNEL = """<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=8;x=0;y=0"/>
+      <property name="length" type="uint" value="100"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="size" type="uint" value="26"/>
+      <property name="plugin-ids" type="array">
+        <value type="int" value="1"/>
+      </property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="systray"/>
+  </property>
+</channel>
+"""
+# The panel runs each plugin in a process of its own, whose windows carry this class.
+PANEL_PLUGIN_CLASS = "wrapper-2.0"
+SNI_WATCHER = ("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
+               "org.kde.StatusNotifierWatcher")
 TRAYER_ARGS = ["--edge", "top", "--align", "right", "--widthtype", "pixel",
                "--width", "200", "--height", "24"]
 
@@ -174,7 +207,8 @@ class Desktop:
     """Xvfb, optionally trayer, fresh home folders and the program under test."""
 
     def __init__(self, tray=True, window_manager=None):
-        self.tray = tray
+        """tray: True or XEMBED_TRAY for trayer, SNI_PANEL, or False for none."""
+        self.tray = XEMBED_TRAY if tray is True else tray
         self.window_manager_name = window_manager
         self.root_dir = tempfile.mkdtemp(prefix="quillpad-e2e-")
         self.home = self._make_dir("home")
@@ -184,7 +218,8 @@ class Desktop:
         self.xdg_open_log = os.path.join(self.root_dir, "xdg-open.log")
         self.app_log = os.path.join(self.root_dir, "program.log")
         self.app_name = APP_NAME
-        self.xvfb = self.trayer = self.app = self.window_manager = None
+        self.xvfb = self.trayer = self.app = self.window_manager = self.bus = None
+        self.bus_address = None
         self.other_copies = []
         self.program_path = None  # the program's own PATH when not the tests' one
         self.display_name = None
@@ -199,6 +234,8 @@ class Desktop:
         """Bring up the display and, unless told otherwise, the tray."""
         self._start_xvfb()
         self.x = xdisplay.Display(self.display_name)
+        if self.window_manager_name or self.tray == SNI_PANEL:
+            self._start_session_bus()
         if self.window_manager_name:
             self.start_window_manager(self.window_manager_name)
         if self.tray:
@@ -212,20 +249,31 @@ class Desktop:
             kill_group(runner)
         kill_group(self.trayer)
         kill_group(self.window_manager)
+        kill_group(self.bus)
         if self.x is not None:
             self.x.close()
             self.x = None
         kill_group(self.xvfb)
         shutil.rmtree(self.root_dir, ignore_errors=True)
 
+    def end_program(self):
+        """End the program if it still runs and forget its profile, so that the next
+        launch on this desktop is a first run."""
+        kill_group(self.app)
+        self.app = None
+        shutil.rmtree(os.path.dirname(self.ini_path()), ignore_errors=True)
+        if self.tray == SNI_PANEL and self.panel_menu() is not None:
+            self.key("Escape")  # a menu left open by a failed case holds the pointer
+
     def launch(self, binary=None, obey_file_permissions=False, wrapper=()):
-        """Start the program (under its own D-Bus session) and wait until it is up.
+        """Start the program (under its own D-Bus session, or the desktop's) and wait until
+        it is up.
 
         With obey_file_permissions, file modes bind the program even when the tests run
         as root, as they bind every ordinary user. A wrapper (valgrind) runs the program."""
         binary = binary or binary_path()
         self.app_name = os.path.basename(binary)
-        command = ["dbus-run-session", "--", *wrapper, binary]
+        command = [*self._session_runner(), *wrapper, binary]
         env = self.environment()
         if self.program_path is not None:
             env["PATH"] = self.program_path
@@ -245,7 +293,25 @@ class Desktop:
             DISPLAY=self.display_name, HOME=self.home, XDG_CONFIG_HOME=self.config_home,
             XDG_RUNTIME_DIR=self.runtime_dir, QT_QPA_PLATFORM="xcb", LANG="C.UTF-8",
             PATH=self.stub_dir + os.pathsep + os.environ.get("PATH", "/usr/bin:/bin"))
+        if self.bus_address:
+            env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
         return env
+
+    def _session_runner(self):
+        """A D-Bus session of the program's own, unless the desktop shares one."""
+        return [] if self.bus_address else ["dbus-run-session", "--"]
+
+    def _start_session_bus(self):
+        read_end, write_end = os.pipe()
+        self.bus = subprocess.Popen(
+            ["dbus-daemon", "--session", "--nofork", f"--print-address={write_end}"],
+            pass_fds=(write_end,), env=self.environment(), stdin=subprocess.DEVNULL,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            self.bus_address = pipe.readline().strip()
+        if not self.bus_address:
+            raise RuntimeError("dbus-daemon did not report its address")
 
     def _make_dir(self, name, mode=0o755):
         path = os.path.join(self.root_dir, name)
@@ -307,14 +373,60 @@ class Desktop:
         return check is not None and len(check.value) > 0
 
     def start_tray(self):
+        if self.tray == SNI_PANEL:
+            self._start_sni_panel()
+            return
         self.trayer = subprocess.Popen(
             ["trayer", *TRAYER_ARGS], env=self.environment(), stdin=subprocess.DEVNULL,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
         wait_until(self._tray_is_ready, what="trayer to own the tray selection")
 
+    def stop_tray(self):
+        """The panel goes away, as when it crashes."""
+        kill_group(self.trayer)
+        self.trayer = None
+
+    def _start_sni_panel(self):
+        channels = os.path.join(self.config_home, "xfce4", "xfconf", "xfce-perchannel-xml")
+        os.makedirs(channels, exist_ok=True)
+        with open(os.path.join(channels, "xfce4-panel.xml"), "w") as f:
+            f.write(PANEL_CHANNEL)
+        self.trayer = subprocess.Popen(
+            ["xfce4-panel", "--disable-wm-check"], env=self.environment(),
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True)
+        wait_until(self._sni_panel_is_ready, what="the panel to host StatusNotifierItems")
+
+    def _sni_panel_is_ready(self):
+        if self.trayer.poll() is not None:
+            raise AssertionError("the panel ended at start")
+        return self.sni_items() is not None and self._panel_plugin_window() is not None
+
     def _tray_is_ready(self):
         owner = self.x.get_selection_owner(self.atom("_NET_SYSTEM_TRAY_S0"))
         return owner != X.NONE and self.panel() is not None
+
+    def sni_items(self):
+        """The items registered with the panel's StatusNotifierWatcher; None while there
+        is no watcher."""
+        service, path, interface = SNI_WATCHER
+        result = subprocess.run(
+            ["dbus-send", f"--bus={self.bus_address}", "--print-reply",
+             f"--dest={service}", path, "org.freedesktop.DBus.Properties.Get",
+             f"string:{interface}", "string:RegisteredStatusNotifierItems"],
+            capture_output=True, text=True, timeout=DEFAULT_TIMEOUT)
+        if result.returncode != 0:
+            return None
+        return re.findall(r'string "([^"]*)"', result.stdout)
+
+    def _panel_plugin_window(self):
+        """The status tray plugin's window inside the panel, where it draws its icons."""
+        panel = self.panel()
+        for window in self._descendants(panel) if panel else []:
+            wm_class = self.window_class(window)
+            if wm_class and PANEL_PLUGIN_CLASS in wm_class and self.is_mapped(window):
+                return window
+        return None
 
     def _program_is_up(self):
         if self.app.poll() is not None:
@@ -371,6 +483,8 @@ class Desktop:
                 return f.read().strip()
 
         runner = runner or self.app
+        if name(runner.pid) == self.app_name[:15]:
+            return runner.pid  # started straight on the desktop's session bus
         found = [pid for pid in children(runner.pid) if name(pid) == self.app_name[:15]]
         if not found:
             raise AssertionError("the program's process is not running")
@@ -403,7 +517,7 @@ class Desktop:
         """A second copy of the program beside the first, on the same profile."""
         with open(self.app_log, "ab") as log:
             runner = subprocess.Popen(
-                ["dbus-run-session", "--", binary_path()], env=self.environment(),
+                [*self._session_runner(), binary_path()], env=self.environment(),
                 stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                 start_new_session=True)
         self.other_copies.append(runner)
@@ -520,9 +634,30 @@ class Desktop:
                  for col in range(width)] for row in range(height)]
 
     def stacked_above(self, upper, lower):
-        """Whether the server stacks window upper above window lower."""
-        ids = [w.id for w in self.top_level_windows()]  # bottom to top
-        return ids.index(upper.id) > ids.index(lower.id)
+        """Whether the server stacks window upper above window lower (their frames, under
+        a window manager)."""
+        ids = [w.id for w in self.x.screen().root.query_tree().children]  # bottom to top
+        return ids.index(self.frame_of(upper).id) > ids.index(self.frame_of(lower).id)
+
+    def frame_of(self, window):
+        """The root's child that holds the window: the frame a window manager made for it,
+        or the window itself."""
+        root = self.x.screen().root
+        while True:
+            parent = window.query_tree().parent
+            if parent.id == root.id:
+                return window
+            window = parent
+
+    def close_from_title_bar(self, window):
+        """What the title bar's close button does: the window manager is asked to close
+        the window, and it sends the window its delete request."""
+        message = xevent.ClientMessage(
+            window=window, client_type=self.atom("_NET_CLOSE_WINDOW"),
+            data=(32, [X.CurrentTime, 2, 0, 0, 0]))
+        self.x.screen().root.send_event(
+            message, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+        self.x.flush()
 
     # ---- the clipboard ----------------------------------------------------
 
@@ -543,11 +678,19 @@ class Desktop:
     # ---- the tray ---------------------------------------------------------
 
     def panel(self):
-        found = self.windows_named("panel")
+        if self.tray == SNI_PANEL:
+            found = self.mapped_windows_named(SNI_PANEL)  # not its hidden leader window
+        else:
+            found = self.windows_named("panel")
         return found[0] if found else None
 
     def tray_icons(self):
-        """Mapped windows docked in trayer's panel that carry the program's name."""
+        """Mapped windows docked in trayer's panel that carry the program's name; on the
+        StatusNotifierItem panel, the plugin's window while the program's item is there
+        (the panel's only item)."""
+        if self.tray == SNI_PANEL:
+            plugin = self._panel_plugin_window()
+            return [plugin] if plugin is not None and self.sni_items() else []
         panel = self.panel()
         icons = [w for w in self._descendants(panel) if self.window_name(w) == self.app_name
                  and self.is_mapped(w)] if panel else []
@@ -571,6 +714,30 @@ class Desktop:
         for child in children:
             found.extend(self._descendants(child))
         return found
+
+    def panel_menu(self):
+        """A menu the StatusNotifierItem panel shows: a mapped top-level window of its
+        plugin's process."""
+        for window in self.top_level_windows():
+            wm_class = self.window_class(window)
+            if wm_class and PANEL_PLUGIN_CLASS in wm_class and self._is_mapped_pop_up(window):
+                return window
+        return None
+
+    def _is_mapped_pop_up(self, window):
+        try:
+            attributes = window.get_attributes()
+        except xerror.XError:
+            return False  # gone meanwhile
+        return attributes.map_state == X.IsViewable and attributes.override_redirect
+
+    def icon_menu(self):
+        """The menu a right-click on the icon opens: the program's own pop-up, or on the
+        StatusNotifierItem panel the one the panel shows for the item."""
+        return self.panel_menu() if self.tray == SNI_PANEL else self.popup_menu()
+
+    def wait_icon_menu(self):
+        return wait_until(self.icon_menu, what="the icon's menu to open")
 
     def popup_menu(self):
         """A mapped pop-up of the program (menu or drop-down list): a top-level window
@@ -620,7 +787,7 @@ class Desktop:
     def choose_tray_exit(self):
         """Right-click the icon and pick the pop-up menu's only item, "Выход"."""
         self.right_click_tray_icon()
-        self.click_at(*self.geometry(self.wait_popup_menu()).centre)
+        self.click_at(*self.geometry(self.wait_icon_menu()).centre)
 
     def wait_popup_menu(self):
         return wait_until(self.popup_menu, what="a pop-up menu or list to open")
@@ -695,6 +862,12 @@ class Desktop:
     def _wait_focus_on(self, window):
         wait_until(lambda: self._focused_window_id() == window.id,
                    what=f"window {window.id:#x} to have the keyboard focus")
+
+    def active_window_id(self):
+        """The window the window manager has made the active one."""
+        active = self.x.screen().root.get_full_property(
+            self.atom("_NET_ACTIVE_WINDOW"), X.AnyPropertyType)
+        return active.value[0] if active is not None and len(active.value) else None
 
     def _focused_window_id(self):
         focus = self.x.get_input_focus().focus

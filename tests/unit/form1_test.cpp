@@ -47,9 +47,10 @@ TEST_F(Form1Test, StartupPinsHidesAddsTheIconLoadsAndLeavesTheAuthorsDetailsOnSh
   form.Form_Load();
   const Log steps = Without(Without(log, "desktop.ReadSetting"), "desktop.ExecutableBaseName");
   Log expected = {
-      "desktop.KeepOnTop 2748", "window.Hide", "desktop.NotifyIcon add",
-      "window.SetTop 1020",  // nothing stored: the window's own place, read back
-      "window.SetLeft 7365",
+      // Nothing stored: the window stays where its definition put it, unmoved.
+      "desktop.KeepOnTop 2748",
+      "window.Hide",
+      "desktop.NotifyIcon add",
   };
   const std::string add_item =
       "window.AddItem " + std::to_string(static_cast<int>(Id(Form1Control::Combo1)));
@@ -170,6 +171,16 @@ TEST_F(Form1Test, ARestartedNotificationAreaGetsTheIconBackWhileHidden) {
   EXPECT_EQ(log, (Log{"desktop.NotifyIcon add"}));
 }
 
+TEST_F(Form1Test, ALostNotificationAreaShowsTheWindowUntilAnotherComes) {
+  form.Form_Load();
+  log.clear();
+  form.NotificationArea_Gone();
+  EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
+  log.clear();
+  form.NotificationArea_Created();
+  EXPECT_EQ(log, (Log{"window.Hide", "desktop.NotifyIcon add"}));
+}
+
 TEST_F(Form1Test, MenuExitSavesAll25EntriesAndEnds) {
   window.texts[Id(Form1Control::Text12)] = u"author@example.org";
   window.top = 735;
@@ -179,6 +190,10 @@ TEST_F(Form1Test, MenuExitSavesAll25EntriesAndEnds) {
   EXPECT_EQ(Stored(u"top"), u"735");
   EXPECT_EQ(log.back(), "desktop.EndProcess");
   EXPECT_EQ(std::count(log.begin(), log.end(), "desktop.NotifyIcon delete"), 0);
+}
+
+TEST_F(Form1Test, TheIconOffersThePopUpMenuWithTheTrayExitToDesktopsThatShowItThemselves) {
+  EXPECT_EQ(window.notification_icon_menu, IdOf<MenuId>(Form1Menu::pop));
 }
 
 TEST_F(Form1Test, TrayExitRemovesTheIconFirstThenSavesAndEnds) {

@@ -89,6 +89,23 @@ TEST_F(ProfileStoreTest, LoadWithoutAStoredPositionLeavesTheWindowWhereItIs) {
   EXPECT_EQ(window.left, 7365.0f);
 }
 
+TEST_F(ProfileStoreTest, LoadWithoutAStoredPositionDoesNotMoveTheWindowAtAll) {
+  // The first place is given for the client area; reapplying the outer corner read before
+  // the desktop has framed the window would shift it by the frame.
+  Store(u"left", u"3000");
+  LoadProfile(window, desktop, TestBoxes());
+  EXPECT_EQ(Filtered(log, "window.Set"), std::vector<std::string>{"Left 3000"});
+}
+
+TEST_F(ProfileStoreTest, ThePositionSavedIsThePositionAppliedNextTime) {
+  Store(u"top", u"-120");
+  Store(u"left", u"20000");
+  LoadProfile(window, desktop, TestBoxes());
+  SaveProfile(window, desktop, TestBoxes());
+  EXPECT_EQ(Stored(u"top"), u"-120");
+  EXPECT_EQ(Stored(u"left"), u"20000");
+}
+
 TEST_F(ProfileStoreTest, LoadKeepsThePlaceWhenTheStoredPositionIsNotACoordinate) {
   Store(u"top", u"abc");
   Store(u"left", u"1e40");

@@ -25,6 +25,10 @@ class TrayIconTest : public ::testing::Test {
   TrayIcon icon{window, desktop, kPopup};
 };
 
+TEST_F(TrayIconTest, TheIconOffersThePopUpMenuWhereTheDesktopShowsTheMenuItself) {
+  EXPECT_EQ(window.notification_icon_menu, kPopup);
+}
+
 TEST_F(TrayIconTest, HideHidesTheWindowThenAddsAFreshlyFilledIcon) {
   window.handle = 0x55;
   icon.HideOwner();
@@ -111,6 +115,47 @@ TEST_F(TrayIconTest, ANewNotificationAreaGetsTheIconBackWhileHidden) {
 
 TEST_F(TrayIconTest, ANewNotificationAreaAddsNothingWhileShown) {
   icon.Add();
+  MouseMoveAtPixel(kTrayLeftDoubleClick);
+  log.clear();
+  icon.OnNotificationAreaCreated();
+  EXPECT_EQ(log, Log{});
+}
+
+TEST_F(TrayIconTest, WhenTheAreaGoesAwayTheHiddenWindowIsShownAndTheIconDropped) {
+  icon.HideOwner();
+  log.clear();
+  icon.OnNotificationAreaGone();
+  EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
+  MouseMoveAtPixel(kTrayLeftDoubleClick);  // no icon is left to report
+  EXPECT_EQ(log.size(), 2u);
+}
+
+TEST_F(TrayIconTest, WhenTheAreaComesBackTheWindowGoesBackIntoIt) {
+  icon.HideOwner();
+  icon.OnNotificationAreaGone();
+  window.handle = 0x77;
+  log.clear();
+  icon.OnNotificationAreaCreated();
+  EXPECT_EQ(log, (Log{"window.Hide", "desktop.NotifyIcon add"}));
+  EXPECT_EQ(icon.record().window, 0x77u);
+  log.clear();
+  MouseMoveAtPixel(kTrayLeftDoubleClick);
+  EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
+}
+
+TEST_F(TrayIconTest, AnAreaGoingAwayLeavesAShownWindowAlone) {
+  icon.Add();
+  MouseMoveAtPixel(kTrayLeftDoubleClick);
+  log.clear();
+  icon.OnNotificationAreaGone();
+  icon.OnNotificationAreaCreated();
+  EXPECT_EQ(log, Log{});
+}
+
+TEST_F(TrayIconTest, AWindowShownByTheAreaGoingAwayReturnsOnlyOnce) {
+  icon.HideOwner();
+  icon.OnNotificationAreaGone();
+  icon.OnNotificationAreaCreated();
   MouseMoveAtPixel(kTrayLeftDoubleClick);
   log.clear();
   icon.OnNotificationAreaCreated();

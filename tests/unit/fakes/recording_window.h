@@ -58,6 +58,7 @@ class RecordingWindow : public Window {
   void PopupMenu(MenuId menu) override {
     Record("PopupMenu " + std::to_string(static_cast<int>(menu)));
   }
+  void SetNotificationIconMenu(MenuId menu) override { notification_icon_menu = menu; }
 
   NativeHandle handle = 0x1234;
   NativeHandle icon = 0x77;
@@ -68,6 +69,7 @@ class RecordingWindow : public Window {
   std::map<ControlId, std::vector<Text>> items;
   std::map<ControlId, Colour> colours;
   std::optional<ControlId> fail_visibility_at;
+  std::optional<MenuId> notification_icon_menu;
 
  private:
   void Record(std::string entry) { log_.push_back("window." + std::move(entry)); }
