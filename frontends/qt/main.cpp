@@ -53,12 +53,20 @@ int main(int argc, char** argv) {
 
   const qt::TerminationRequests termination(
       [&] { boundary.Run([&] { desktop.UnloadWindow(0); }); });
-  // The session manager asks before it ends the session, which may yet be cancelled. Its
-  // end then comes as the toolkit's own quit, which closes only the windows on show.
-  QObject::connect(
-      &application, &QGuiApplication::commitDataRequest, &application,
-      [&](QSessionManager&) { boundary.RunReportingLater([&] { form1.Session_SaveRequested(); }); },
-      Qt::DirectConnection);
+  // The session manager asks its programs to save before it ends the session, which may yet
+  // be cancelled, and at checkpoints; the end itself then comes as the toolkit's own quit,
+  // which closes only the windows on show. Some managers ask for the user's data, others
+  // (xsm at its end) only for the program's state: the profile is both, saved once a request.
+  QString answered_session_key;
+  const auto save_for_session = [&](QSessionManager& manager) {
+    if (manager.sessionKey() == answered_session_key) return;
+    answered_session_key = manager.sessionKey();
+    boundary.RunReportingLater([&] { form1.Session_SaveRequested(); });
+  };
+  QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
+                   save_for_session, Qt::DirectConnection);
+  QObject::connect(&application, &QGuiApplication::saveStateRequest, &application, save_for_session,
+                   Qt::DirectConnection);
 
   boundary.Run([&] { form1.Form_Load(); });
   if (const QString problems = desktop.settings_read_problems(); !problems.isEmpty()) {
@@ -76,6 +84,7 @@ int main(int argc, char** argv) {
     });
     status = QApplication::exec();
   }
+  // The loop also ends without a way out (the session's end, the toolkit's own quit).
   boundary.Run([&] { form1.Run_Ended(); });
   // Windows unloaded on the way out are deleted before the toolkit goes.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
