@@ -1,14 +1,28 @@
 #include "frontends/qt/multi_line_text_box.h"
 
+#include <QTextBlock>
 #include <QTextDocument>
 
 namespace quillpad::qt {
+namespace {
+
+bool HasLongRun(QStringView text) {
+  qsizetype run = 0;
+  for (const QChar character : text) {
+    run = character.isSpace() ? 0 : run + 1;
+    if (run > MultiLineTextBox::kLongestRunWrappedAtWords) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent) {
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setTabChangesFocus(true);
+  connect(document(), &QTextDocument::contentsChange, this, &MultiLineTextBox::FollowEdit);
 }
 
 void MultiLineTextBox::SetText(const QString& text) {
@@ -17,6 +31,8 @@ void MultiLineTextBox::SetText(const QString& text) {
       text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
   QString plain = text;
   plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  // Chosen before the text goes in, so that it is laid out once.
+  WrapFor(HasLongRun(plain));
   setPlainText(plain);
 }
 
@@ -27,6 +43,29 @@ QString MultiLineTextBox::Text() const {
   QString text = document()->toRawText();
   text.replace(QChar::ParagraphSeparator, line_break_);
   return text;
+}
+
+void MultiLineTextBox::FollowEdit(int position, int, int added) {
+  if (wordWrapMode() == QTextOption::WrapAnywhere) {
+    // The edit may have taken the last long run away; only then is all of it read again.
+    WrapFor(HasLongRun(document()->toRawText()));
+    return;
+  }
+  // Word wrap is in force, so no paragraph held a long run before: the edited ones may now.
+  const QTextBlock last = document()->findBlock(position + added);
+  for (QTextBlock block = document()->findBlock(position); block.isValid(); block = block.next()) {
+    if (HasLongRun(block.text())) {
+      WrapFor(true);
+      return;
+    }
+    if (block == last) break;
+  }
+}
+
+void MultiLineTextBox::WrapFor(bool has_long_run) {
+  const auto mode =
+      has_long_run ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+  if (wordWrapMode() != mode) setWordWrapMode(mode);
 }
 
 }  // namespace quillpad::qt
