@@ -1,5 +1,6 @@
 #include "frontends/qt/multi_line_text_box.h"
 
+#include <QMetaObject>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -31,9 +32,12 @@ void MultiLineTextBox::SetText(const QString& text) {
       text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
   QString plain = text;
   plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  // Chosen before the text goes in, so that it is laid out once.
-  WrapFor(HasLongRun(plain));
+  // Breaking anywhere is chosen before a long run goes in, word wrap once it has gone:
+  // either way the long run is never laid out under word wrap.
+  const bool has_long_run = HasLongRun(plain);
+  if (has_long_run) WrapFor(true);
   setPlainText(plain);
+  if (!has_long_run) WrapFor(false);
 }
 
 QString MultiLineTextBox::Text() const {
@@ -47,8 +51,18 @@ QString MultiLineTextBox::Text() const {
 
 void MultiLineTextBox::FollowEdit(int position, int, int added) {
   if (wordWrapMode() == QTextOption::WrapAnywhere) {
-    // The edit may have taken the last long run away; only then is all of it read again.
-    WrapFor(HasLongRun(document()->toRawText()));
+    // The edit may have taken the last long run away. That is seen once the edit has been
+    // laid out: switching now would lay the text out again as it was before the edit.
+    if (!recheck_pending_) {
+      recheck_pending_ = true;
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            recheck_pending_ = false;
+            WrapFor(HasLongRun(document()->toRawText()));
+          },
+          Qt::QueuedConnection);
+    }
     return;
   }
   // Word wrap is in force, so no paragraph held a long run before: the edited ones may now.

@@ -32,6 +32,7 @@ class MultiLineTextBox : public QPlainTextEdit {
 
   QString given_;
   QString line_break_ = QStringLiteral("\n");
+  bool recheck_pending_ = false;
 };
 
 }  // namespace quillpad::qt

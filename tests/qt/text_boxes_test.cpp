@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTextCursor>
 
@@ -64,6 +65,7 @@ TEST_F(TextBoxesTest, TheWrapFollowsWhatIsTypedOrPasted) {
   cursor.insertText(u' ' + QString(MultiLineTextBox::kLongestRunWrappedAtWords + 1, u'x'));
   EXPECT_EQ(box->wordWrapMode(), QTextOption::WrapAnywhere);
   cursor.deletePreviousChar();
+  QCoreApplication::processEvents();
   EXPECT_EQ(box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
   EXPECT_EQ(box->Text(), QStringLiteral("first line\nsecond line ") +
                              QString(MultiLineTextBox::kLongestRunWrappedAtWords, u'x'));
