@@ -12,17 +12,31 @@ void UnloadAllWindows(Desktop& desktop) {
   }
 }
 
-void SaveAndExit(Window& main_window, Desktop& desktop, const FieldBoxes& boxes) {
+RunEnd::RunEnd(Window& main_window, Desktop& desktop, const FieldBoxes& boxes)
+    : main_window_(main_window), desktop_(desktop), boxes_(boxes) {}
+
+void RunEnd::SaveAndExit() {
   try {
-    SaveProfile(main_window, desktop, boxes);
+    SaveProfile(main_window_, desktop_, boxes_);
   } catch (const PlatformError& failure) {
-    main_window.Show();
+    main_window_.Show();
     throw PlatformError(std::string(failure.what()) +
                         "\n\nQuillpad продолжает работу, все поля в окне остались как были. "
                         "Устраните причину и выйдите ещё раз.");
   }
-  UnloadAllWindows(desktop);
-  desktop.EndProcess();
+  saved_for_end_ = true;
+  UnloadAllWindows(desktop_);
+  desktop_.EndProcess();
+}
+
+void RunEnd::Ended() {
+  if (saved_for_end_) return;
+  SaveProfile(main_window_, desktop_, boxes_);
+  saved_for_end_ = true;
+}
+
+void RunEnd::SaveNow() {
+  SaveProfile(main_window_, desktop_, boxes_);
 }
 
 }  // namespace quillpad

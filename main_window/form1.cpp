@@ -26,7 +26,8 @@ constexpr std::array kHiddenAtStartup = {
 Form1::Form1(Window& window, Desktop& desktop)
     : window_(window),
       desktop_(desktop),
-      tray_icon_(window, desktop, IdOf<MenuId>(Form1Menu::pop)) {}
+      tray_icon_(window, desktop, IdOf<MenuId>(Form1Menu::pop)),
+      run_end_(window, desktop, kForm1FieldBoxes) {}
 
 void Form1::Form_Load() {
   desktop_.KeepOnTop(window_.Handle());
@@ -39,7 +40,15 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Unload() {
-  SaveAndExit(window_, desktop_, kForm1FieldBoxes);
+  run_end_.SaveAndExit();
+}
+
+void Form1::Run_Ended() {
+  run_end_.Ended();
+}
+
+void Form1::Session_SaveRequested() {
+  run_end_.SaveNow();
 }
 
 void Form1::Form_MouseMove(std::int16_t, std::int16_t, float x, float) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/desktop.h"
+#include "core/life_cycle.h"
 #include "core/window.h"
 #include "main_window/form1_definition.h"
 #include "tray/activation_pairing.h"
@@ -22,6 +23,14 @@ class Form1 {
 
   // Every way out ends here: save, unload every window, end the process.
   void Form_Unload();
+
+  // The run ended other than through Form_Unload (the session's end, the toolkit's own
+  // quit, the display gone): the fields are saved as Form_Unload saves them, once.
+  void Run_Ended();
+
+  // The desktop session asks for the fields to be kept before it ends, which it may yet
+  // cancel: they are saved now and the run goes on.
+  void Session_SaveRequested();
 
   // A mouse move over the window, which is also how the notification icon reports.
   void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
@@ -54,6 +63,7 @@ class Form1 {
   Desktop& desktop_;
   TrayIcon tray_icon_;
   ActivationPairing activation_pairing_;
+  RunEnd run_end_;
 };
 
 }  // namespace quillpad

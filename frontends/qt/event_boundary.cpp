@@ -1,16 +1,28 @@
 #include "frontends/qt/event_boundary.h"
 
 #include <QString>
+#include <QTimer>
 
 #include "core/handler_boundary.h"
 #include "frontends/qt/message_box.h"
 
 namespace quillpad::qt {
+namespace {
+
+QString ToMessage(std::string_view what) {
+  return QString::fromUtf8(what.data(), static_cast<qsizetype>(what.size()));
+}
+
+}  // namespace
 
 void EventBoundary::Run(const std::function<void()>& handler) const {
+  RunHandler(desktop_.ended(), handler,
+             [](std::string_view what) { ShowMessage(QMessageBox::Critical, ToMessage(what)); });
+}
+
+void EventBoundary::RunReportingLater(const std::function<void()>& handler) const {
   RunHandler(desktop_.ended(), handler, [](std::string_view what) {
-    ShowMessage(QMessageBox::Critical,
-                QString::fromUtf8(what.data(), static_cast<qsizetype>(what.size())));
+    QTimer::singleShot(0, [text = ToMessage(what)] { ShowMessage(QMessageBox::Critical, text); });
   });
 }
 

@@ -14,6 +14,10 @@ class EventBoundary {
 
   void Run(const std::function<void()>& handler) const;
 
+  // For a handler called from inside the desktop's own request, which waits for the answer:
+  // a failure is told once that request has been answered.
+  void RunReportingLater(const std::function<void()>& handler) const;
+
  private:
   const QtDesktop& desktop_;
 };

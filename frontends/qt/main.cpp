@@ -1,13 +1,17 @@
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSessionManager>
 #include <QTimer>
+#include <cstdio>
 
+#include "core/handler_boundary.h"
 #include "frontends/qt/about_window.h"
 #include "frontends/qt/artwork.h"
 #include "frontends/qt/event_boundary.h"
 #include "frontends/qt/form_window.h"
 #include "frontends/qt/menu_bar_style.h"
 #include "frontends/qt/message_box.h"
+#include "frontends/qt/process_exit_hook.h"
 #include "frontends/qt/qt_desktop.h"
 #include "frontends/qt/termination_requests.h"
 #include "main_window/form1.h"
@@ -59,13 +63,39 @@ int main(int argc, char** argv) {
 
   const qt::TerminationRequests termination(
       [&] { boundary.Run([&] { desktop.UnloadWindow(0); }); });
+  // The session manager asks its programs to save before it ends the session, which may yet
+  // be cancelled, and at checkpoints; the end itself then comes as the toolkit's own quit,
+  // which closes only the windows on show. Some managers ask for the user's data, others
+  // (xsm at its end) only for the program's state: the profile is both, saved once a request.
+  QString answered_session_key;
+  const auto save_for_session = [&](QSessionManager& manager) {
+    if (manager.sessionKey() == answered_session_key) return;
+    answered_session_key = manager.sessionKey();
+    boundary.RunReportingLater([&] { form1.Session_SaveRequested(); });
+  };
+  QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
+                   save_for_session, Qt::DirectConnection);
+  QObject::connect(&application, &QGuiApplication::saveStateRequest, &application, save_for_session,
+                   Qt::DirectConnection);
 
   boundary.Run([&] { form1.Form_Load(); });
   if (const QString problems = desktop.settings_read_problems(); !problems.isEmpty()) {
     // Said once the icon has docked, so the program is reachable while the user reads it.
     QTimer::singleShot(0, [problems] { qt::ShowMessage(QMessageBox::Warning, problems); });
   }
-  const int status = QApplication::exec();
+  int status = 0;
+  {
+    const qt::ProcessExitHook display_lost([&] {
+      RunHandler(
+          desktop.ended(), [&] { form1.Run_Ended(); },
+          [](std::string_view what) {
+            std::fprintf(stderr, "Quillpad: %.*s\n", static_cast<int>(what.size()), what.data());
+          });
+    });
+    status = QApplication::exec();
+  }
+  // The loop also ends without a way out (the session's end, the toolkit's own quit).
+  boundary.Run([&] { form1.Run_Ended(); });
   // Windows unloaded on the way out are deleted before the toolkit goes.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return status;

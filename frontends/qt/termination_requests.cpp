@@ -48,7 +48,12 @@ void TerminationRequests::Drain() {
   char bytes[16];
   while (::read(g_signal_pipe[1], bytes, sizeof bytes) > 0) {
   }
+  // A request that comes while the last one is still being answered (its failure told in a
+  // message that waits for the user) is that same request again.
+  if (answering_) return;
+  answering_ = true;
   on_request_();
+  answering_ = false;
 }
 
 }  // namespace quillpad::qt

@@ -287,8 +287,9 @@ class Desktop:
         wait_until(self._program_is_up, what="the program to dock or show its window")
 
     def environment(self):
+        # Not the tests' own session manager either: the program would join that session.
         env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("DBUS_", "WAYLAND_", "QT_", "XDG_"))}
+               if not k.startswith(("DBUS_", "WAYLAND_", "QT_", "XDG_", "SESSION_MANAGER"))}
         env.update(
             DISPLAY=self.display_name, HOME=self.home, XDG_CONFIG_HOME=self.config_home,
             XDG_RUNTIME_DIR=self.runtime_dir, QT_QPA_PLATFORM="xcb", LANG="C.UTF-8",

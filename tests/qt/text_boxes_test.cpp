@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QTextCursor>
 
 #include "frontends/qt/form_window.h"
 #include "frontends/qt/multi_line_text_box.h"
@@ -38,6 +40,35 @@ TEST_F(TextBoxesTest, MultiLineBoxesGiveBackTheLineBreaksTheyWereGiven) {
   EXPECT_EQ(RoundTrip(Form1Control::Text16, many_lines), many_lines);
   // Pasted or hand-written texts may mix their line breaks; untouched, they stay as they are.
   EXPECT_EQ(RoundTrip(Form1Control::Text16, u"lf\ncrlf\r\ncr\rend"), u"lf\ncrlf\r\ncr\rend");
+}
+
+TEST_F(TextBoxesTest, ARunWithoutSpacesLongerThanAnyLineIsBrokenAnywhere) {
+  auto* box = window.findChild<MultiLineTextBox*>(QStringLiteral("Text16"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+  const Text data_address = u"data:image/png;base64," + Text(1'000'000, u'Q');
+  EXPECT_EQ(RoundTrip(Form1Control::Text16, data_address), data_address);
+  EXPECT_EQ(box->wordWrapMode(), QTextOption::WrapAnywhere);
+
+  const Text words = u"words " + Text(MultiLineTextBox::kLongestRunWrappedAtWords, u'w');
+  EXPECT_EQ(RoundTrip(Form1Control::Text16, words), words);
+  EXPECT_EQ(box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
+TEST_F(TextBoxesTest, TheWrapFollowsWhatIsTypedOrPasted) {
+  auto* box = window.findChild<MultiLineTextBox*>(QStringLiteral("Text17"));
+  ASSERT_NE(box, nullptr);
+  box->SetText(QStringLiteral("first line\nsecond line"));
+  QTextCursor cursor(box->document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText(u' ' + QString(MultiLineTextBox::kLongestRunWrappedAtWords + 1, u'x'));
+  EXPECT_EQ(box->wordWrapMode(), QTextOption::WrapAnywhere);
+  cursor.deletePreviousChar();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(box->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+  EXPECT_EQ(box->Text(), QStringLiteral("first line\nsecond line ") +
+                             QString(MultiLineTextBox::kLongestRunWrappedAtWords, u'x'));
 }
 
 TEST_F(TextBoxesTest, TypedLinesTakeTheConventionOfTheLoadedText) {

@@ -15,7 +15,7 @@ class LifeCycleTest : public ::testing::Test {
  protected:
   void SetUp() override {
     // The main window's unload saves and ends; a second window just goes.
-    desktop.windows.push_back({[this] { SaveAndExit(window, desktop, boxes); }});
+    desktop.windows.push_back({[this] { run_end.SaveAndExit(); }});
     desktop.windows.push_back({[this] { log.push_back("About unloaded"); }});
   }
 
@@ -27,6 +27,10 @@ class LifeCycleTest : public ::testing::Test {
   RecordingWindow window{log};
   RecordingDesktop desktop{log};
   FieldBoxes boxes{};
+  RunEnd run_end{window, desktop, boxes};
+
+  Text Stored(const Text& key) { return desktop.settings.at({u"Quillpad", u"Setting", key}); }
+  long Saves() { return std::count(log.begin(), log.end(), "desktop.FlushSettings Quillpad"); }
 };
 
 TEST_F(LifeCycleTest, UnloadingAllWindowsGoesFromTheLastLoadedAndEndsThroughTheMainWindow) {
@@ -52,7 +56,7 @@ TEST_F(LifeCycleTest, AFailedSaveEndsNothingAndShowsTheMainWindow) {
   desktop.fail_flush = true;
   window.texts[ControlId{}] = u"typed";
   try {
-    SaveAndExit(window, desktop, boxes);
+    run_end.SaveAndExit();
     FAIL() << "a failed save must be reported";
   } catch (const PlatformError& error) {
     EXPECT_NE(std::string(error.what()).find("disk full"), std::string::npos);
@@ -69,6 +73,57 @@ TEST_F(LifeCycleTest, AnExitAfterAFailedSaveTriesAgainAndSucceeds) {
   EXPECT_THROW(UnloadAllWindows(desktop), ProcessEnded);
   EXPECT_EQ(desktop.settings.size(), kStoreEntryCount);
   EXPECT_EQ(log.back(), "desktop.EndProcess");
+}
+
+TEST_F(LifeCycleTest, TheSaveOnAnyEndOfTheLoopWritesWhatSaveAndExitWrites) {
+  window.texts[ControlId{}] = u"typed";
+  run_end.Ended();
+  EXPECT_EQ(Saves(), 1);
+  EXPECT_EQ(desktop.settings.size(), kStoreEntryCount);
+  EXPECT_EQ(Stored(u"name"), u"typed");
+  // Nothing else: the windows stay as they are and the process is not ended from here.
+  EXPECT_EQ(log.back(), "desktop.FlushSettings Quillpad");
+  EXPECT_EQ(desktop.windows.size(), 2u);
+}
+
+TEST_F(LifeCycleTest, TheSaveOnAnyEndOfTheLoopIsMadeOnce) {
+  run_end.Ended();
+  run_end.Ended();
+  EXPECT_EQ(Saves(), 1);
+}
+
+TEST_F(LifeCycleTest, TheSaveOnAnyEndOfTheLoopIsNotMadeAgainAfterSaveAndExit) {
+  EXPECT_THROW(UnloadAllWindows(desktop), ProcessEnded);
+  run_end.Ended();
+  EXPECT_EQ(Saves(), 1);
+}
+
+TEST_F(LifeCycleTest, TheSaveOnAnyEndOfTheLoopIsMadeAfterAFailedSaveAndExit) {
+  desktop.fail_flush = true;
+  EXPECT_THROW(UnloadAllWindows(desktop), PlatformError);
+  desktop.fail_flush = false;
+  run_end.Ended();
+  EXPECT_EQ(Saves(), 2);
+  EXPECT_EQ(desktop.settings.size(), kStoreEntryCount);
+}
+
+TEST_F(LifeCycleTest, AFailedSaveOnTheEndOfTheLoopIsReportedAndMayBeTriedAgain) {
+  desktop.fail_flush = true;
+  EXPECT_THROW(run_end.Ended(), PlatformError);
+  desktop.fail_flush = false;
+  run_end.Ended();
+  EXPECT_EQ(desktop.settings.size(), kStoreEntryCount);
+}
+
+TEST_F(LifeCycleTest, ASaveTheSessionAsksForLeavesTheRunGoingAndTheEndSavesAgain) {
+  window.texts[ControlId{}] = u"before";
+  run_end.SaveNow();
+  EXPECT_EQ(log.back(), "desktop.FlushSettings Quillpad");
+  EXPECT_EQ(desktop.windows.size(), 2u);
+  window.texts[ControlId{}] = u"after";
+  EXPECT_THROW(UnloadAllWindows(desktop), ProcessEnded);
+  EXPECT_EQ(Saves(), 2);
+  EXPECT_EQ(Stored(u"name"), u"after");
 }
 
 }  // namespace
