@@ -42,6 +42,8 @@ class Window {
   virtual Text GetText(ControlId control) = 0;
   virtual void SetText(ControlId control, const Text& text) = 0;
   virtual void SetTextColour(ControlId control, Colour colour) = 0;
+  // What screen readers call the control, in place of its caption.
+  virtual void SetAccessibleName(ControlId control, const Text& name) = 0;
   // Appends an entry to a list, after the others.
   virtual void AddItem(ControlId list, const Text& item) = 0;
 

@@ -272,6 +272,10 @@ void FormWindow::SetTextColour(ControlId control, Colour colour) {
   widget->setPalette(palette);
 }
 
+void FormWindow::SetAccessibleName(ControlId control, const Text& name) {
+  Control(control)->setAccessibleName(ToQString(name));
+}
+
 void FormWindow::AddItem(ControlId list, const Text& item) {
   auto* combo = static_cast<QComboBox*>(Control(list));
   // The toolkit would choose the first entry added; the list starts with none chosen.

@@ -41,6 +41,7 @@ class FormWindow : public QMainWindow, public Window {
   Text GetText(ControlId control) override;
   void SetText(ControlId control, const Text& text) override;
   void SetTextColour(ControlId control, Colour colour) override;
+  void SetAccessibleName(ControlId control, const Text& name) override;
   void AddItem(ControlId list, const Text& item) override;
   void PopupMenu(MenuId menu) override;
 

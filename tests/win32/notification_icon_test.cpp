@@ -25,6 +25,7 @@ class FixedWindow : public Window {
   Text GetText(ControlId) override { return {}; }
   void SetText(ControlId, const Text&) override {}
   void SetTextColour(ControlId, Colour) override {}
+  void SetAccessibleName(ControlId, const Text&) override {}
   void AddItem(ControlId, const Text&) override {}
   void PopupMenu(MenuId) override {}
 };

@@ -51,6 +51,9 @@ class RecordingWindow : public Window {
            std::to_string(colour));
     colours[control] = colour;
   }
+  void SetAccessibleName(ControlId control, const Text& name) override {
+    accessible_names[control] = name;
+  }
   void AddItem(ControlId list, const Text& item) override {
     Record("AddItem " + std::to_string(static_cast<int>(list)));
     items[list].push_back(item);
@@ -67,6 +70,7 @@ class RecordingWindow : public Window {
   std::map<ControlId, bool> visibility;  // a control not listed is visible
   std::map<ControlId, std::vector<Text>> items;
   std::map<ControlId, Colour> colours;
+  std::map<ControlId, Text> accessible_names;
   std::optional<ControlId> fail_visibility_at;
 
  private:
