@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -230,6 +231,10 @@ void FormWindow::SetTop(float twips) {
 
 void FormWindow::SetLeft(float twips) {
   move(TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel), pos().y());
+}
+
+bool FormWindow::PlaceKnown() {
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 VbBoolean FormWindow::Visible(ControlId control) {

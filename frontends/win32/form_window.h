@@ -48,6 +48,7 @@ class FormWindow : public Window {
   float Left() override;
   void SetTop(float twips) override;
   void SetLeft(float twips) override;
+  bool PlaceKnown() override { return true; }
   VbBoolean Visible(ControlId control) override;
   void SetVisible(ControlId control, bool visible) override;
   Text GetText(ControlId control) override;

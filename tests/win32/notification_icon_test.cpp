@@ -20,6 +20,7 @@ class FixedWindow : public Window {
   float Left() override { return 0; }
   void SetTop(float) override {}
   void SetLeft(float) override {}
+  bool PlaceKnown() override { return true; }
   VbBoolean Visible(ControlId) override { return kVbTrue; }
   void SetVisible(ControlId, bool) override {}
   Text GetText(ControlId) override { return {}; }

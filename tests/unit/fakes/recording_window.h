@@ -31,6 +31,7 @@ class RecordingWindow : public Window {
     Record("SetLeft " + std::to_string(static_cast<int>(twips)));
     left = twips;
   }
+  bool PlaceKnown() override { return place_known; }
   VbBoolean Visible(ControlId control) override {
     Record("Visible " + std::to_string(static_cast<int>(control)));
     const auto found = visibility.find(control);
@@ -66,6 +67,7 @@ class RecordingWindow : public Window {
   NativeHandle icon = 0x77;
   float top = 1020;
   float left = 7365;
+  bool place_known = true;
   std::map<ControlId, Text> texts;
   std::map<ControlId, bool> visibility;  // a control not listed is visible
   std::map<ControlId, std::vector<Text>> items;
