@@ -17,6 +17,14 @@ void SetPosition(Window& window, PositionEntry entry, float twips) {
   }
 }
 
+Text PositionToStore(Window& window, Desktop& desktop, const Text& application,
+                     const StoreEntry& entry) {
+  const Text current =
+      CoordinateToText(PositionOf(window, entry.position), desktop.DecimalSeparator());
+  if (window.PlaceKnown()) return current;
+  return desktop.ReadSetting(application, Text(kSettingsSection), Text(entry.key), current);
+}
+
 ControlId BoxOf(const FieldBoxes& boxes, ProfileField field) {
   return boxes[static_cast<std::size_t>(field)];
 }
@@ -47,8 +55,7 @@ void SaveProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes) {
   for (const StoreEntry& entry : kStoreEntries) {
     const Text application = desktop.ExecutableBaseName();
     const Text key(entry.key);
-    const Text value = entry.is_position ? CoordinateToText(PositionOf(window, entry.position),
-                                                            desktop.DecimalSeparator())
+    const Text value = entry.is_position ? PositionToStore(window, desktop, application, entry)
                                          : window.GetText(BoxOf(boxes, entry.field));
     desktop.WriteSetting(application, section, key, value);
   }

@@ -18,6 +18,8 @@ using FieldBoxes = std::array<ControlId, kProfileFieldCount>;
 void LoadProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes);
 
 // Writes all 25 entries in store order from the window, every time, and puts them on disk.
+// Where the window's place is not known, the stored place (or, at first, the one the window
+// was given) is written back unchanged.
 void SaveProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes);
 
 }  // namespace quillpad

@@ -35,6 +35,9 @@ class Window {
   virtual float Left() = 0;
   virtual void SetTop(float twips) = 0;
   virtual void SetLeft(float twips) = 0;
+  // Whether Top and Left say where the desktop shows the window: a Wayland desktop tells
+  // no program where its windows are.
+  virtual bool PlaceKnown() = 0;
 
   // Whether the control itself is set visible, whatever its window's state.
   virtual VbBoolean Visible(ControlId control) = 0;
@@ -42,6 +45,8 @@ class Window {
   virtual Text GetText(ControlId control) = 0;
   virtual void SetText(ControlId control, const Text& text) = 0;
   virtual void SetTextColour(ControlId control, Colour colour) = 0;
+  // What screen readers call the control, in place of its caption.
+  virtual void SetAccessibleName(ControlId control, const Text& name) = 0;
   // Appends an entry to a list, after the others.
   virtual void AddItem(ControlId list, const Text& item) = 0;
 

@@ -1,5 +1,7 @@
 #include "main_window/pages.h"
 
+#include "main_window/copy_button_names.h"
+
 namespace quillpad {
 namespace {
 
@@ -8,6 +10,7 @@ using enum Form1Control;
 void SetPages(Window& window, bool author_shown) {
   for (Form1Control control : kAuthorPage) window.SetVisible(Id(control), author_shown);
   for (Form1Control control : kProgramPage) window.SetVisible(Id(control), !author_shown);
+  NameSharedRowButtons(window, !author_shown);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -242,6 +243,10 @@ void FormWindow::SetLeft(float twips) {
   MoveOuterCorner(QPoint(TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel), pos().y()));
 }
 
+bool FormWindow::PlaceKnown() {
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 VbBoolean FormWindow::Visible(ControlId control) {
   return Control(control)->isHidden() ? kVbFalse : kVbTrue;
 }
@@ -280,6 +285,10 @@ void FormWindow::SetTextColour(ControlId control, Colour colour) {
   QPalette palette = widget->palette();
   palette.setColor(widget->foregroundRole(), ResolveColour(colour));
   widget->setPalette(palette);
+}
+
+void FormWindow::SetAccessibleName(ControlId control, const Text& name) {
+  Control(control)->setAccessibleName(ToQString(name));
 }
 
 void FormWindow::AddItem(ControlId list, const Text& item) {

@@ -36,11 +36,13 @@ class FormWindow : public QMainWindow, public Window {
   float Left() override;
   void SetTop(float twips) override;
   void SetLeft(float twips) override;
+  bool PlaceKnown() override;
   VbBoolean Visible(ControlId control) override;
   void SetVisible(ControlId control, bool visible) override;
   Text GetText(ControlId control) override;
   void SetText(ControlId control, const Text& text) override;
   void SetTextColour(ControlId control, Colour colour) override;
+  void SetAccessibleName(ControlId control, const Text& name) override;
   void AddItem(ControlId list, const Text& item) override;
   void PopupMenu(MenuId menu) override;
   void SetNotificationIconMenu(MenuId menu) override;

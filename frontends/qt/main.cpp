@@ -3,7 +3,9 @@
 #include <QSessionManager>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 
+#include "core/display_platform.h"
 #include "core/handler_boundary.h"
 #include "frontends/qt/about_window.h"
 #include "frontends/qt/artwork.h"
@@ -19,6 +21,10 @@
 using namespace quillpad;
 
 int main(int argc, char** argv) {
+  const auto environment = [](const char* name) -> const char* { return std::getenv(name); };
+  if (RunsAsX11Client(SessionFrom({argv, static_cast<std::size_t>(argc)}, environment))) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+  }
   // Qt takes its own options (-platform, -display); the program reads no command line.
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);

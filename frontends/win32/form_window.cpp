@@ -189,6 +189,8 @@ void FormWindow::BuildControls(const WindowLayout& layout) {
     SetWindowSubclass(control, &FormWindow::ControlProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
     if (!definition->tool_tip.empty())
       tips_to_make_.emplace_back(control, Wide(definition->tool_tip));
+    if (!definition->accessible_name.empty())
+      accessible_names_.Set(control, Wide(definition->accessible_name));
   }
 }
 
@@ -372,6 +374,9 @@ LRESULT FormWindow::ReceiveForControl(BuiltControl& control, UINT message, WPARA
     SetCursor(HandCursor());
     return TRUE;
   }
+  if (message == WM_GETOBJECT) {
+    if (auto answer = accessible_names_.Answer(control.hwnd, wparam, lparam)) return *answer;
+  }
   if (message == WM_PASTE && definition.kind == ControlKind::kMultiLineTextBox &&
       PasteOutgrowsWrapping(control)) {
     return 0;
@@ -554,6 +559,10 @@ void FormWindow::SetTextColour(ControlId control, Colour colour) {
   } else {
     InvalidateRect(built.hwnd, nullptr, TRUE);
   }
+}
+
+void FormWindow::SetAccessibleName(ControlId control, const Text& name) {
+  accessible_names_.Set(Control(control), Wide(name));
 }
 
 void FormWindow::AddItem(ControlId list, const Text& item) {

@@ -12,6 +12,7 @@
 #include "core/window.h"
 #include "core/window_definition.h"
 #include "core/window_events.h"
+#include "frontends/win32/accessible_names.h"
 #include "frontends/win32/artwork.h"
 #include "frontends/win32/windows_api.h"
 
@@ -47,11 +48,13 @@ class FormWindow : public Window {
   float Left() override;
   void SetTop(float twips) override;
   void SetLeft(float twips) override;
+  bool PlaceKnown() override { return true; }
   VbBoolean Visible(ControlId control) override;
   void SetVisible(ControlId control, bool visible) override;
   Text GetText(ControlId control) override;
   void SetText(ControlId control, const Text& text) override;
   void SetTextColour(ControlId control, Colour colour) override;
+  void SetAccessibleName(ControlId control, const Text& name) override;
   void AddItem(ControlId list, const Text& item) override;
   void PopupMenu(MenuId menu) override;
 
@@ -112,6 +115,7 @@ class FormWindow : public Window {
   std::map<MenuId, HMENU> menus_;
   std::vector<HMENU> popups_not_in_bar_;
   std::map<const FontDefinition*, HFONT> fonts_;
+  AccessibleNames accessible_names_;
 };
 
 }  // namespace quillpad::win32

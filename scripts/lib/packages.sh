@@ -9,7 +9,11 @@ TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3
                lintian man-db
                # The real desktops the end-to-end cases also run under: window managers, a
                # panel hosting icons over StatusNotifierItem, an XSMP session manager.
-               openbox xfwm4 xfce4-panel x11-session-utils x11-xserver-utils)
+               openbox xfwm4 xfce4-panel x11-session-utils x11-xserver-utils
+               # The accessibility bus and a client reading it as screen readers do.
+               at-spi2-core python3-pyatspi
+               # A Wayland desktop with its X server for X clients, and the toolkit's plugin.
+               mutter xwayland qt6-wayland)
 # Quillpad.exe: cross-compiled for 32-bit Windows and run under Wine, which needs the i386
 # architecture; 64-bit Wine and compiler stand in where the kernel cannot run 32-bit code.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix googletest file wine wine32:i386

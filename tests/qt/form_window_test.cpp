@@ -156,7 +156,8 @@ TEST_F(FormWindowTest, VisibilityReadsBackAsTheToolkitsTruthValues) {
 }
 
 TEST_F(FormWindowTest, EachCopyButtonTellsScreenReadersWhichFieldItCopies) {
-  EXPECT_EQ(Widget(Form1Control::Command12)->accessibleName(), QStringLiteral("Copy: e-mail"));
+  EXPECT_EQ(Widget(Form1Control::Command12)->accessibleName(),
+            QStringLiteral("Копировать: e-mail"));
   EXPECT_EQ(static_cast<QPushButton*>(Widget(Form1Control::Command12))->text(),
             QStringLiteral("!"));
   QStringList names;
@@ -165,6 +166,12 @@ TEST_F(FormWindowTest, EachCopyButtonTellsScreenReadersWhichFieldItCopies) {
   }
   names.removeDuplicates();
   EXPECT_EQ(names.size(), 17);
+}
+
+TEST_F(FormWindowTest, AButtonsNameForScreenReadersCanChange) {
+  window.SetAccessibleName(Id(Form1Control::Command4), u"Копировать: Название программы");
+  EXPECT_EQ(Widget(Form1Control::Command4)->accessibleName(),
+            QStringLiteral("Копировать: Название программы"));
 }
 
 TEST_F(FormWindowTest, ThePopUpMenuIsNotInTheMenuBarAndHasOnlyExit) {

@@ -20,11 +20,13 @@ class FixedWindow : public Window {
   float Left() override { return 0; }
   void SetTop(float) override {}
   void SetLeft(float) override {}
+  bool PlaceKnown() override { return true; }
   VbBoolean Visible(ControlId) override { return kVbTrue; }
   void SetVisible(ControlId, bool) override {}
   Text GetText(ControlId) override { return {}; }
   void SetText(ControlId, const Text&) override {}
   void SetTextColour(ControlId, Colour) override {}
+  void SetAccessibleName(ControlId, const Text&) override {}
   void AddItem(ControlId, const Text&) override {}
   void PopupMenu(MenuId) override {}
 };

@@ -31,6 +31,7 @@ class RecordingWindow : public Window {
     Record("SetLeft " + std::to_string(static_cast<int>(twips)));
     left = twips;
   }
+  bool PlaceKnown() override { return place_known; }
   VbBoolean Visible(ControlId control) override {
     Record("Visible " + std::to_string(static_cast<int>(control)));
     const auto found = visibility.find(control);
@@ -51,6 +52,9 @@ class RecordingWindow : public Window {
            std::to_string(colour));
     colours[control] = colour;
   }
+  void SetAccessibleName(ControlId control, const Text& name) override {
+    accessible_names[control] = name;
+  }
   void AddItem(ControlId list, const Text& item) override {
     Record("AddItem " + std::to_string(static_cast<int>(list)));
     items[list].push_back(item);
@@ -64,10 +68,12 @@ class RecordingWindow : public Window {
   NativeHandle icon = 0x77;
   float top = 1020;
   float left = 7365;
+  bool place_known = true;
   std::map<ControlId, Text> texts;
   std::map<ControlId, bool> visibility;  // a control not listed is visible
   std::map<ControlId, std::vector<Text>> items;
   std::map<ControlId, Colour> colours;
+  std::map<ControlId, Text> accessible_names;
   std::optional<ControlId> fail_visibility_at;
   std::optional<MenuId> notification_icon_menu;
 
