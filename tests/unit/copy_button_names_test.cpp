@@ -28,13 +28,13 @@ const std::map<Form1Control, Text> kAuthorsPageNames = {
     {Command8, u"Копировать: Город"},
     {Command9, u"Копировать: Штат или регион"},
     {Command10, u"Копировать: Страна"},
-    {Command11, u"Копировать: Индекс"},
+    {Command11, u"Копировать: Почтовый индекс"},
     {Command12, u"Копировать: e-mail"},
     {Command13, u"Копировать: Телефон"},
     {Command14, u"Копировать: Факс"},
     {Command15, u"Копировать: Комментарии"},
     {Command19, u"Копировать: Версия"},
-    {Command20, u"Копировать: Описание"},
+    {Command20, u"Копировать: Полное описание"},
 };
 
 const std::map<Form1Control, Text> kProgramPageChanges = {
