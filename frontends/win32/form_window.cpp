@@ -1,18 +1,11 @@
 #include "frontends/win32/form_window.h"
 
+#include "frontends/win32/native_handle.h"
 #include "frontends/win32/screen.h"
 #include "frontends/win32/win32_text.h"
 
 // What the handlers ask of a form window, carried out on the built window.
 namespace quillpad::win32 {
-namespace {
-
-NativeHandle AsNative(const void* handle) {
-  return static_cast<NativeHandle>(reinterpret_cast<std::uintptr_t>(handle));
-}
-
-}  // namespace
-
 void FormWindow::Destroy() {
   if (!hwnd_) return;
   SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);

@@ -51,5 +51,29 @@ TEST(TrayIconRecord, EveryFillReadsTheWindowAfresh) {
   EXPECT_EQ(record.icon, 0x4242u);
 }
 
+TEST(TrayIconRecord, ReadsBackFromItsNarrowFormFieldForField) {
+  std::vector<std::string> log;
+  testing::RecordingWindow window(log);
+  window.handle = 0xFFFF0A2C;
+  window.icon = 0x0002004E;
+  TrayIconRecord record;
+  FillTrayIconRecord(record, window);
+  EXPECT_EQ(FromNarrow(ToNarrow(record)), record);
+  EXPECT_EQ(ShownTip(FromNarrow(ToNarrow(record))), u"Quillpad");
+}
+
+TEST(TrayIconRecord, ATipCharacterWithNoByteOfItsOwnReadsBackAsAQuestionMark) {
+  TrayIconRecord record;
+  record.tip[0] = u'Ж';
+  record.tip[1] = u'a';
+  EXPECT_EQ(ShownTip(FromNarrow(ToNarrow(record))), u"?a");
+}
+
+TEST(TrayIconRecord, ATipFillingTheWholeFieldIsShownWhole) {
+  TrayIconRecord record;
+  record.tip.fill(u'x');
+  EXPECT_EQ(ShownTip(record), std::u16string(64, u'x'));
+}
+
 }  // namespace
 }  // namespace quillpad
