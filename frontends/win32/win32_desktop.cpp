@@ -14,7 +14,7 @@ namespace quillpad::win32 {
 FormWindow& Win32Desktop::AddLoadedWindow(std::unique_ptr<FormWindow> window,
                                           std::function<void()> unload) {
   FormWindow& added = *window;
-  windows_.Add(std::move(window), std::move(unload));
+  windows_.Add(std::string(added.name()), std::move(window), std::move(unload));
   return added;
 }
 
@@ -103,16 +103,11 @@ void Win32Desktop::FlushSettings(const Text& application) {
 }
 
 Window* Win32Desktop::FindLoadedWindow(std::string_view name) {
-  const int index = windows_.IndexWhere([&](const auto& loaded) { return loaded->name() == name; });
-  return index < 0 ? nullptr : windows_.At(index).get();
+  return windows_.Find(name);
 }
 
 Window& Win32Desktop::LoadWindow(std::string_view name) {
-  FormWindow* window = factory_ ? factory_(name) : nullptr;
-  if (window == nullptr) {
-    throw PlatformError("Окно «" + std::string(name) + "» не удалось создать.");
-  }
-  return *window;
+  return windows_.Load(name, factory_);
 }
 
 int Win32Desktop::LoadedWindowCount() {

@@ -15,8 +15,8 @@ class LifeCycleTest : public ::testing::Test {
  protected:
   void SetUp() override {
     // The main window's unload saves and ends; a second window just goes.
-    desktop.windows.push_back({[this] { SaveAndExit(window, desktop, boxes); }});
-    desktop.windows.push_back({[this] { log.push_back("About unloaded"); }});
+    desktop.windows.Add("Form1", nullptr, [this] { SaveAndExit(window, desktop, boxes); });
+    desktop.windows.Add("Form2", nullptr, [this] { log.push_back("About unloaded"); });
   }
 
   std::vector<std::string> Tail(std::size_t count) {
@@ -58,7 +58,7 @@ TEST_F(LifeCycleTest, AFailedSaveEndsNothingAndShowsTheMainWindow) {
     EXPECT_NE(std::string(error.what()).find("disk full"), std::string::npos);
   }
   EXPECT_EQ(Tail(2), (std::vector<std::string>{"desktop.FlushSettings Quillpad", "window.Show"}));
-  EXPECT_EQ(desktop.windows.size(), 2u);
+  EXPECT_EQ(desktop.windows.Count(), 2);
   EXPECT_EQ(window.texts[ControlId{}], u"typed");
 }
 
