@@ -6,6 +6,7 @@
 
 // What the handlers ask of a form window, carried out on the built window.
 namespace quillpad::win32 {
+
 void FormWindow::Destroy() {
   if (!hwnd_) return;
   SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
