@@ -2,18 +2,24 @@
 
 #include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "core/errors.h"
+#include "core/window.h"
+
 namespace quillpad {
 
-// The program's loaded windows in the order they were loaded, each with its unload handler,
-// as a desktop keeps them; `Held` is how the front end holds one of its windows.
+// The program's loaded windows in the order they were loaded, each with its definition's
+// name and its unload handler, as a desktop keeps them; `Held` is how the front end holds
+// one of its windows.
 template <typename Held>
 class LoadedWindows {
  public:
-  void Add(Held window, std::function<void()> unload) {
-    entries_.push_back({std::move(window), std::move(unload)});
+  void Add(std::string name, Held window, std::function<void()> unload) {
+    entries_.push_back({std::move(name), std::move(window), std::move(unload)});
   }
 
   int Count() const { return static_cast<int>(entries_.size()); }
@@ -26,6 +32,24 @@ class LoadedWindows {
       if (matches(entries_[i].window)) return static_cast<int>(i);
     }
     return -1;
+  }
+
+  // The first window loaded by that name, or null.
+  Window* Find(std::string_view name) const {
+    for (const Entry& entry : entries_) {
+      if (entry.name == name && entry.window != nullptr) return &*entry.window;
+    }
+    return nullptr;
+  }
+
+  // The window that `make` creates, and adds, for the name; `make` gives null for a name it
+  // does not know, and an empty `make` knows none.
+  Window& Load(std::string_view name, const std::function<Window*(std::string_view)>& make) {
+    Window* window = make ? make(name) : nullptr;
+    if (window == nullptr) {
+      throw PlatformError("Окно «" + std::string(name) + "» не удалось создать.");
+    }
+    return *window;
   }
 
   // Runs the window's unload handler, then takes it out of the loaded windows and hands it
@@ -48,6 +72,7 @@ class LoadedWindows {
 
  private:
   struct Entry {
+    std::string name;
     Held window;
     std::function<void()> unload;
     bool unloading = false;

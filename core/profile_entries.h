@@ -48,11 +48,14 @@ enum class PositionEntry : std::uint8_t {
   QUILLPAD_STORE_ENTRIES(QUILLPAD_IGNORE, QUILLPAD_AS_ENUMERATOR)
 };
 
+#define QUILLPAD_COUNT_ONE(name, key) +1
+
+inline constexpr std::size_t kProfileFieldCount =
+    0 QUILLPAD_STORE_ENTRIES(QUILLPAD_COUNT_ONE, QUILLPAD_IGNORE);
+
 #undef QUILLPAD_AS_ENUMERATOR
 #undef QUILLPAD_IGNORE
-
-inline constexpr std::size_t kProfileFieldCount = 23;
-inline constexpr std::size_t kStoreEntryCount = 25;
+#undef QUILLPAD_COUNT_ONE
 
 struct StoreEntry {
   TextView key;
@@ -61,13 +64,15 @@ struct StoreEntry {
   PositionEntry position;  // when is_position
 };
 
-inline constexpr std::array<StoreEntry, kStoreEntryCount> kStoreEntries = {{
+inline constexpr std::array kStoreEntries = std::to_array<StoreEntry>({
 #define QUILLPAD_FIELD_ENTRY(name, key) {key, false, ProfileField::name, PositionEntry{}},
 #define QUILLPAD_POSITION_ENTRY(name, key) {key, true, ProfileField{}, PositionEntry::name},
     QUILLPAD_STORE_ENTRIES(QUILLPAD_FIELD_ENTRY, QUILLPAD_POSITION_ENTRY)
 #undef QUILLPAD_FIELD_ENTRY
 #undef QUILLPAD_POSITION_ENTRY
-}};
+});
+
+inline constexpr std::size_t kStoreEntryCount = kStoreEntries.size();
 
 inline constexpr TextView kSettingsSection = u"Setting";
 

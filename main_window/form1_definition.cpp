@@ -55,18 +55,6 @@ const std::array<ControlDefinition, kForm1ControlCount> kForm1Controls = {QUILLP
 #undef QUILLPAD_BUTTON
 #undef QUILLPAD_DROP_DOWN
 
-const std::array<MenuDefinition, 2> kForm1Menus = {{
-    {IdOf<MenuId>(Form1Menu::vr), "vr", u"Меню", true},
-    {IdOf<MenuId>(Form1Menu::pop), "pop", u"pop", false},
-}};
-
-const std::array<MenuItemDefinition, 4> kForm1MenuItems = {{
-    {IdOf<MenuItemId>(Form1MenuItem::cr), IdOf<MenuId>(Form1Menu::vr), "cr", u"Скрыть", 'D'},
-    {IdOf<MenuItemId>(Form1MenuItem::or_), IdOf<MenuId>(Form1Menu::vr), "or", u"О программе", 'A'},
-    {IdOf<MenuItemId>(Form1MenuItem::vrr), IdOf<MenuId>(Form1Menu::vr), "vrr", u"Выход", 'E'},
-    {IdOf<MenuItemId>(Form1MenuItem::ex), IdOf<MenuId>(Form1Menu::pop), "ex", u"Выход", 0},
-}};
-
 #define QUILLPAD_IGNORE(...)
 #define QUILLPAD_BIND_FIELD(name, kind, left, top, width, height, tab, shown, back, text, field) \
   boxes[static_cast<std::size_t>(ProfileField::field)] = Id(Form1Control::name);

@@ -112,15 +112,18 @@ namespace quillpad {
   BUTTON(Command17, u"2", 600, 6360, 495, 255, 46, true, u"Регистрация программы", u"")
 
 #define QUILLPAD_NAME_ONLY(name, ...) name,
+#define QUILLPAD_COUNT_ONE(...) +1
 
 enum class Form1Control : std::uint16_t {
   QUILLPAD_FORM1_CONTROLS(QUILLPAD_NAME_ONLY, QUILLPAD_NAME_ONLY, QUILLPAD_NAME_ONLY,
                           QUILLPAD_NAME_ONLY)
 };
 
-#undef QUILLPAD_NAME_ONLY
+inline constexpr std::size_t kForm1ControlCount = 0 QUILLPAD_FORM1_CONTROLS(
+    QUILLPAD_COUNT_ONE, QUILLPAD_COUNT_ONE, QUILLPAD_COUNT_ONE, QUILLPAD_COUNT_ONE);
 
-inline constexpr std::size_t kForm1ControlCount = 68;
+#undef QUILLPAD_NAME_ONLY
+#undef QUILLPAD_COUNT_ONE
 
 enum class Form1Menu : std::uint16_t { vr, pop };
 
@@ -129,8 +132,18 @@ enum class Form1MenuItem : std::uint16_t { cr, or_, vrr, ex };
 
 extern const WindowDefinition kForm1Window;
 extern const std::array<ControlDefinition, kForm1ControlCount> kForm1Controls;
-extern const std::array<MenuDefinition, 2> kForm1Menus;
-extern const std::array<MenuItemDefinition, 4> kForm1MenuItems;
+
+inline constexpr std::array kForm1Menus = std::to_array<MenuDefinition>({
+    {IdOf<MenuId>(Form1Menu::vr), "vr", u"Меню", true},
+    {IdOf<MenuId>(Form1Menu::pop), "pop", u"pop", false},
+});
+
+inline constexpr std::array kForm1MenuItems = std::to_array<MenuItemDefinition>({
+    {IdOf<MenuItemId>(Form1MenuItem::cr), IdOf<MenuId>(Form1Menu::vr), "cr", u"Скрыть", 'D'},
+    {IdOf<MenuItemId>(Form1MenuItem::or_), IdOf<MenuId>(Form1Menu::vr), "or", u"О программе", 'A'},
+    {IdOf<MenuItemId>(Form1MenuItem::vrr), IdOf<MenuId>(Form1Menu::vr), "vrr", u"Выход", 'E'},
+    {IdOf<MenuItemId>(Form1MenuItem::ex), IdOf<MenuId>(Form1Menu::pop), "ex", u"Выход", 0},
+});
 
 // Which box shows each profile field.
 extern const FieldBoxes kForm1FieldBoxes;

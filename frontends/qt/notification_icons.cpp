@@ -5,21 +5,11 @@
 #include <cstring>
 
 #include "frontends/qt/artwork.h"
+#include "frontends/qt/qt_text.h"
+#include "tray/tray_icon_record.h"
 
 namespace quillpad::qt {
 namespace {
-
-std::uint32_t Uint32At(const NarrowTrayRecord& record, std::size_t offset) {
-  std::uint32_t value = 0;
-  for (std::size_t i = 0; i < 4; ++i) value |= std::uint32_t{record[offset + i]} << (8 * i);
-  return value;
-}
-
-// The tip as the shell shows it: the bytes up to the NUL.
-QString TipOf(const NarrowTrayRecord& record) {
-  const auto* tip = reinterpret_cast<const char*>(record.data() + 24);
-  return QString::fromLatin1(tip, static_cast<qsizetype>(strnlen(tip, 64)));
-}
 
 std::optional<TrayActivation> ActivationOf(QSystemTrayIcon::ActivationReason reason) {
   switch (reason) {
@@ -64,7 +54,8 @@ bool NotificationIcons::Available() {
 }
 
 bool NotificationIcons::Send(NotifyIconMessage message, const NarrowTrayRecord& record) {
-  const Key key{Uint32At(record, 4), Uint32At(record, 8)};
+  const TrayIconRecord fields = FromNarrow(record);
+  const Key key{fields.window, fields.id};
   if (message == NotifyIconMessage::kDelete) {
     auto node = shown_.extract(key);
     if (node.empty()) return false;
@@ -74,9 +65,9 @@ bool NotificationIcons::Send(NotifyIconMessage message, const NarrowTrayRecord& 
   }
   if (shown_.count(key) != 0 || !Available()) return false;
   auto icon = std::make_unique<QSystemTrayIcon>();
-  const auto image = icons_.find(Uint32At(record, 20));
+  const auto image = icons_.find(fields.icon);
   if (image != icons_.end()) icon->setIcon(image->second);
-  icon->setToolTip(TipOf(record));
+  icon->setToolTip(ToQString(ShownTip(fields)));
   // A StatusNotifierItem host shows this menu itself on a right click and reports nothing;
   // an XEmbed icon's right button is reported instead (see eventFilter).
   if (menu_of_owner_) {

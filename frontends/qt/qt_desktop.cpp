@@ -32,7 +32,7 @@ QtDesktop::QtDesktop() {
 
 void QtDesktop::AddLoadedWindow(FormWindow& window, std::function<void()> unload) {
   window.SetAfterShow([this] { RaisePinnedWindows(); });
-  windows_.Add(&window, std::move(unload));
+  windows_.Add(window.objectName().toStdString(), &window, std::move(unload));
 }
 
 int QtDesktop::IndexOf(const FormWindow& window) const {
@@ -110,18 +110,11 @@ void QtDesktop::FlushSettings(const Text& application) {
 }
 
 Window* QtDesktop::FindLoadedWindow(std::string_view name) {
-  const QString wanted = ToQString(name);
-  const int index =
-      windows_.IndexWhere([&](const FormWindow* loaded) { return loaded->objectName() == wanted; });
-  return index < 0 ? nullptr : windows_.At(index);
+  return windows_.Find(name);
 }
 
 Window& QtDesktop::LoadWindow(std::string_view name) {
-  FormWindow* window = factory_ ? factory_(name) : nullptr;
-  if (window == nullptr) {
-    throw PlatformError("Окно «" + std::string(name) + "» не удалось создать.");
-  }
-  return *window;
+  return windows_.Load(name, factory_);
 }
 
 int QtDesktop::LoadedWindowCount() {

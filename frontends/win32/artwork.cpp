@@ -20,19 +20,21 @@ int HimetricToPixels(OLE_XSIZE_HIMETRIC himetric, int dots_per_inch) {
   return MulDiv(himetric, dots_per_inch, kHimetricPerInch);
 }
 
-IStream* ResourceStream(int id) {
+UniqueObject<IStream> ResourceStream(int id) {
   HMODULE module = GetModuleHandleW(nullptr);
   HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
   if (found == nullptr) return nullptr;
   const DWORD size = SizeofResource(module, found);
   const void* bytes = LockResource(LoadResource(module, found));
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (copy == nullptr || bytes == nullptr) return nullptr;
-  std::memcpy(GlobalLock(copy), bytes, size);
-  GlobalUnlock(copy);
+  UniqueGlobal copy(GlobalAlloc(GMEM_MOVEABLE, size));
+  if (!copy || bytes == nullptr) return nullptr;
+  std::memcpy(GlobalLock(copy.get()), bytes, size);
+  GlobalUnlock(copy.get());
   IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) GlobalFree(copy);
-  return stream;
+  if (FAILED(CreateStreamOnHGlobal(copy.get(), TRUE, &stream))) return nullptr;
+  // The stream frees the copy when it is released.
+  copy.release();
+  return UniqueObject<IStream>(stream);
 }
 
 }  // namespace
@@ -52,18 +54,15 @@ HCURSOR HandCursor() {
 
 Picture::Picture(std::string_view name) {
   if (name.empty()) return;
-  IStream* stream = ResourceStream(ResourceOf(name));
-  if (stream == nullptr) return;
-  OleLoadPicture(stream, 0, FALSE, IID_IPicture, reinterpret_cast<void**>(&picture_));
-  stream->Release();
-}
-
-Picture::~Picture() {
-  if (picture_ != nullptr) picture_->Release();
+  const UniqueObject<IStream> stream = ResourceStream(ResourceOf(name));
+  if (!stream) return;
+  IPicture* picture = nullptr;
+  OleLoadPicture(stream.get(), 0, FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
+  picture_.reset(picture);
 }
 
 void Picture::Draw(HDC dc) const {
-  if (picture_ == nullptr) return;
+  if (!picture_) return;
   OLE_XSIZE_HIMETRIC width = 0;
   OLE_YSIZE_HIMETRIC height = 0;
   picture_->get_Width(&width);

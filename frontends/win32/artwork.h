@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "frontends/win32/unique_handle.h"
 #include "frontends/win32/windows_api.h"
 
 namespace quillpad::win32 {
@@ -14,14 +15,11 @@ HCURSOR HandCursor();
 class Picture {
  public:
   explicit Picture(std::string_view name);
-  ~Picture();
-  Picture(const Picture&) = delete;
-  Picture& operator=(const Picture&) = delete;
 
   void Draw(HDC dc) const;
 
  private:
-  IPicture* picture_ = nullptr;
+  UniqueObject<IPicture> picture_;
 };
 
 }  // namespace quillpad::win32

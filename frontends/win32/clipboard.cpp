@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/errors.h"
+#include "frontends/win32/unique_handle.h"
 
 namespace quillpad::win32 {
 namespace {
@@ -36,14 +37,15 @@ void PutTextOnClipboard(HWND owner, const Text& text) {
   const OpenClipboardFor open(owner);
   EmptyClipboard();
   const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (memory == nullptr) throw PlatformError("Не хватило памяти для текста в буфере обмена.");
-  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-  GlobalUnlock(memory);
-  if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-    GlobalFree(memory);
+  UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+  if (!memory) throw PlatformError("Не хватило памяти для текста в буфере обмена.");
+  std::memcpy(GlobalLock(memory.get()), text.c_str(), bytes);
+  GlobalUnlock(memory.get());
+  if (SetClipboardData(CF_UNICODETEXT, memory.get()) == nullptr) {
     throw PlatformError("Не удалось поместить текст в буфер обмена.");
   }
+  // The clipboard owns the text from here on.
+  memory.release();
 }
 
 }  // namespace quillpad::win32

@@ -14,6 +14,7 @@
 #include "core/window_events.h"
 #include "frontends/win32/accessible_names.h"
 #include "frontends/win32/artwork.h"
+#include "frontends/win32/unique_handle.h"
 #include "frontends/win32/windows_api.h"
 
 namespace quillpad::win32 {
@@ -23,14 +24,14 @@ namespace quillpad::win32 {
 class FormWindow : public Window {
  public:
   explicit FormWindow(const WindowLayout& layout);
-  ~FormWindow() override;
+  ~FormWindow() override { Destroy(); }
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
   void SetEvents(WindowEvents events) { events_ = std::move(events); }
 
   std::string_view name() const { return name_; }
-  HWND hwnd() const { return hwnd_; }
+  HWND hwnd() const { return hwnd_.get(); }
   HWND Control(ControlId id) const { return Built(id).hwnd; }
   HMENU Menu(MenuId id) const { return menus_.at(id); }
   // The window's keyboard: its menu keys, then moving between controls with Tab.
@@ -94,8 +95,15 @@ class FormWindow : public Window {
   void MoveTo(int x, int y);
   RECT NormalPlace() const;
 
+  // Menu items send their commands from here on, clear of the controls' child numbers.
+  static constexpr int kFirstMenuItem = 1000;
+
   std::string_view name_;
-  HWND hwnd_ = nullptr;
+  // Fonts and menus outlive the window, which uses them until it is destroyed.
+  std::map<const FontDefinition*, UniqueFont> fonts_;
+  std::vector<UniqueMenu> popups_not_in_bar_;
+  UniqueAccelerators accelerators_;
+  UniqueWindow hwnd_;
   std::vector<std::pair<HWND, std::wstring>> tips_to_make_;  // control, tip
   struct Paste {
     std::size_t control;
@@ -107,14 +115,11 @@ class FormWindow : public Window {
   HICON small_icon_ = nullptr;
   Colour back_colour_;
   Picture picture_;
-  HACCEL accelerators_ = nullptr;
   WindowEvents events_;
   std::vector<BuiltControl> built_;
   std::map<ControlId, std::size_t> controls_;
   std::map<HWND, std::size_t> by_handle_;
   std::map<MenuId, HMENU> menus_;
-  std::vector<HMENU> popups_not_in_bar_;
-  std::map<const FontDefinition*, HFONT> fonts_;
   AccessibleNames accessible_names_;
 };
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/errors.h"
+#include "frontends/win32/unique_handle.h"
 #include "frontends/win32/win32_text.h"
 #include "frontends/win32/windows_api.h"
 
@@ -16,8 +17,8 @@ std::string SystemReason(LSTATUS status) {
   FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  const UniqueLocal owned(text);
   std::wstring reason = text != nullptr ? text : L"";
-  LocalFree(text);
   while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' ||
                              reason.back() == L'.' || reason.back() == L' ')) {
     reason.pop_back();
@@ -48,25 +49,13 @@ Text KindOf(DWORD type) {
   }
 }
 
-class OpenKey {
- public:
-  explicit OpenKey(HKEY key) : key_(key) {}
-  ~OpenKey() { RegCloseKey(key_); }
-  OpenKey(const OpenKey&) = delete;
-  OpenKey& operator=(const OpenKey&) = delete;
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_;
-};
-
 // Reads one value whole, whatever its kind.
 LSTATUS QueryValue(const Text& path, const Text& name, DWORD& type, std::vector<BYTE>& data) {
   HKEY opened = nullptr;
   LSTATUS status =
       RegOpenKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, KEY_QUERY_VALUE, &opened);
   if (status != ERROR_SUCCESS) return status;
-  const OpenKey key(opened);
+  const UniqueKey key(opened);
   const std::wstring value_name = Wide(name);
   data.resize(256);
   do {
@@ -128,7 +117,7 @@ void RegistrySettings::Flush(const Text& application) {
         RegCreateKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_SET_VALUE, nullptr, &created, nullptr);
     if (status != ERROR_SUCCESS) ThrowWriteFailure(path, status);
-    const OpenKey key(created);
+    const UniqueKey key(created);
     for (const auto& [name, value] : values) {
       const std::wstring data = Wide(value);
       const DWORD type =

@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "frontends/win32/unique_handle.h"
+
 namespace quillpad::win32 {
 
 COLORREF ResolveColour(Colour colour) {
@@ -11,10 +13,10 @@ COLORREF ResolveColour(Colour colour) {
 
 HBRUSH ColourBrush(Colour colour) {
   if (IsSystemColour(colour)) return GetSysColorBrush(static_cast<int>(SystemColourIndex(colour)));
-  static std::map<Colour, HBRUSH> brushes;
-  HBRUSH& brush = brushes[colour];
-  if (brush == nullptr) brush = CreateSolidBrush(ResolveColour(colour));
-  return brush;
+  static std::map<Colour, UniqueBrush> brushes;
+  UniqueBrush& brush = brushes[colour];
+  if (!brush) brush.reset(CreateSolidBrush(ResolveColour(colour)));
+  return brush.get();
 }
 
 }  // namespace quillpad::win32

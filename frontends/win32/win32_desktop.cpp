@@ -4,25 +4,17 @@
 
 #include "core/errors.h"
 #include "frontends/win32/clipboard.h"
+#include "frontends/win32/native_handle.h"
 #include "frontends/win32/notification_icon.h"
 #include "frontends/win32/screen.h"
 #include "frontends/win32/win32_text.h"
 #include "frontends/win32/windows_api.h"
 
 namespace quillpad::win32 {
-namespace {
-
-HWND AsWindow(NativeHandle handle) {
-  // Handles are 32-bit significant, sign-extended on 64-bit Windows.
-  return reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(handle)));
-}
-
-}  // namespace
-
 FormWindow& Win32Desktop::AddLoadedWindow(std::unique_ptr<FormWindow> window,
                                           std::function<void()> unload) {
   FormWindow& added = *window;
-  windows_.Add(std::move(window), std::move(unload));
+  windows_.Add(std::string(added.name()), std::move(window), std::move(unload));
   return added;
 }
 
@@ -54,14 +46,14 @@ void Win32Desktop::SetClipboardText(const Text& text) {
 
 std::int32_t Win32Desktop::ShellOpen(NativeHandle owner, const Text& target) {
   const std::string narrow = AnsiFromWide(Wide(target));
-  HINSTANCE result = ShellExecuteA(owner == 0 ? nullptr : AsWindow(owner), "open", narrow.c_str(),
-                                   "", "", SW_SHOWNORMAL);
+  HINSTANCE result = ShellExecuteA(owner == 0 ? nullptr : FromNative<HWND>(owner), "open",
+                                   narrow.c_str(), "", "", SW_SHOWNORMAL);
   return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(result));
 }
 
 bool Win32Desktop::KeepOnTop(NativeHandle window) {
   constexpr UINT kFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE;  // 19
-  return SetWindowPos(AsWindow(window), HWND_TOPMOST, 0, 0, 0, 0, kFlags) != FALSE;
+  return SetWindowPos(FromNative<HWND>(window), HWND_TOPMOST, 0, 0, 0, 0, kFlags) != FALSE;
 }
 
 bool Win32Desktop::TrayAvailable() {
@@ -111,16 +103,11 @@ void Win32Desktop::FlushSettings(const Text& application) {
 }
 
 Window* Win32Desktop::FindLoadedWindow(std::string_view name) {
-  const int index = windows_.IndexWhere([&](const auto& loaded) { return loaded->name() == name; });
-  return index < 0 ? nullptr : windows_.At(index).get();
+  return windows_.Find(name);
 }
 
 Window& Win32Desktop::LoadWindow(std::string_view name) {
-  FormWindow* window = factory_ ? factory_(name) : nullptr;
-  if (window == nullptr) {
-    throw PlatformError("Окно «" + std::string(name) + "» не удалось создать.");
-  }
-  return *window;
+  return windows_.Load(name, factory_);
 }
 
 int Win32Desktop::LoadedWindowCount() {

@@ -7,7 +7,7 @@ import unittest
 from desktop import DOUBLE_CLICK_SETTLE, DesktopTestCase, holds_throughout
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-CATALOGUE_SOURCE = os.path.join(HERE, "..", "..", "catalogue", "catalogue_list.cpp")
+CATALOGUE_SOURCE = os.path.join(HERE, "..", "..", "catalogue", "catalogue_list.h")
 
 
 def catalogue_addresses():
@@ -15,7 +15,7 @@ def catalogue_addresses():
     with open(CATALOGUE_SOURCE, encoding="utf-8") as f:
         source = f.read()
     body = source[source.index("kCatalogueList"):]
-    body = body[:body.index("};")]
+    body = body[:body.index("});")]
     return re.findall(r'u"([^"]*)"', body)
 
 

@@ -29,6 +29,7 @@ TextView Entry(int number) {
 }
 
 TEST(CatalogueList, HoldsTwentyEightSitesThreeOfThemTwice) {
+  EXPECT_EQ(kCatalogueList.size(), 31u);
   const std::set<TextView> distinct(kCatalogueList.begin(), kCatalogueList.end());
   EXPECT_EQ(distinct.size(), 28u);
   EXPECT_EQ(Entry(22), Entry(10));

@@ -13,6 +13,7 @@ const ControlDefinition& Definition(Form1Control control) {
 }
 
 TEST(Form1Definition, EveryControlIsDefinedOnceInItsOwnRow) {
+  ASSERT_EQ(kForm1Controls.size(), 68u);
   for (std::size_t i = 0; i < kForm1Controls.size(); ++i) {
     EXPECT_EQ(static_cast<std::size_t>(kForm1Controls[i].id), i) << kForm1Controls[i].name;
   }
@@ -29,6 +30,7 @@ TEST(Form1Definition, TabPositionsUseEachNumberFrom0To67Once) {
 }
 
 TEST(Form1Definition, EveryFieldHasABoxOfItsOwnAndOnlyCommentsAndFullDescriptionAreMultiLine) {
+  ASSERT_EQ(kProfileFieldCount, 23u);
   std::set<ControlId> boxes(kForm1FieldBoxes.begin(), kForm1FieldBoxes.end());
   EXPECT_EQ(boxes.size(), kProfileFieldCount);
   for (std::size_t field = 0; field < kProfileFieldCount; ++field) {

@@ -27,7 +27,7 @@ Log Without(const Log& log, const std::string& prefix) {
 class Form1Test : public ::testing::Test {
  protected:
   void SetUp() override {
-    desktop.windows.push_back({[this] { form.Form_Unload(); }});
+    desktop.windows.Add("Form1", nullptr, [this] { form.Form_Unload(); });
   }
 
   void Store(const Text& key, const Text& value) {
@@ -115,7 +115,7 @@ TEST_F(Form1Test, ButtonsSwitchPagesCopyTheFieldOnShowAndOpenTheChosenCatalogue)
 TEST_F(Form1Test, ExitingWithTheAboutWindowOpenUnloadsItFirstThenSavesAndEnds) {
   form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::or_));
   form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::or_));
-  ASSERT_EQ(desktop.windows.size(), 2u);
+  ASSERT_EQ(desktop.windows.Count(), 2);
   log.clear();
   EXPECT_THROW(form.vrr_Click(), ProcessEnded);
   EXPECT_EQ(log[0], "desktop.UnloadWindow 1");
@@ -209,7 +209,8 @@ TEST_F(Form1Test, TrayExitRemovesTheIconFirstThenSavesAndEnds) {
 TEST_F(Form1Test, TheThreeWaysOutLeaveTheSameValuesInTheStore) {
   const auto stored_after = [&](auto way_out) {
     desktop.settings.clear();
-    desktop.windows = {{[this] { form.Form_Unload(); }}};
+    desktop.windows = {};
+    desktop.windows.Add("Form1", nullptr, [this] { form.Form_Unload(); });
     window.texts[Id(Form1Control::Text17)] = u"full\ndescription";
     EXPECT_THROW(way_out(), ProcessEnded);
     return desktop.settings;

@@ -75,7 +75,7 @@ TEST_F(Form2Test, OpeningTwiceShowsTheSameWindowAndCreatesNoSecond) {
   Form2::Open(desktop);
   EXPECT_EQ(std::count(log.begin(), log.end(), "desktop.LoadWindow Form2"), 1);
   EXPECT_EQ(std::count(log.begin(), log.end(), "window.Show"), 2);
-  EXPECT_EQ(desktop.windows.size(), 1u);
+  EXPECT_EQ(desktop.windows.Count(), 1);
 }
 
 TEST_F(Form2Test, AClosedAboutWindowIsCreatedAnewOnTheNextOpening) {

@@ -15,8 +15,8 @@ class LifeCycleTest : public ::testing::Test {
  protected:
   void SetUp() override {
     // The main window's unload saves and ends; a second window just goes.
-    desktop.windows.push_back({[this] { run_end.SaveAndExit(); }});
-    desktop.windows.push_back({[this] { log.push_back("About unloaded"); }});
+    desktop.windows.Add("Form1", nullptr, [this] { run_end.SaveAndExit(); });
+    desktop.windows.Add("Form2", nullptr, [this] { log.push_back("About unloaded"); });
   }
 
   std::vector<std::string> Tail(std::size_t count) {
@@ -62,7 +62,7 @@ TEST_F(LifeCycleTest, AFailedSaveEndsNothingAndShowsTheMainWindow) {
     EXPECT_NE(std::string(error.what()).find("disk full"), std::string::npos);
   }
   EXPECT_EQ(Tail(2), (std::vector<std::string>{"desktop.FlushSettings Quillpad", "window.Show"}));
-  EXPECT_EQ(desktop.windows.size(), 2u);
+  EXPECT_EQ(desktop.windows.Count(), 2);
   EXPECT_EQ(window.texts[ControlId{}], u"typed");
 }
 
@@ -83,7 +83,7 @@ TEST_F(LifeCycleTest, TheSaveOnAnyEndOfTheLoopWritesWhatSaveAndExitWrites) {
   EXPECT_EQ(Stored(u"name"), u"typed");
   // Nothing else: the windows stay as they are and the process is not ended from here.
   EXPECT_EQ(log.back(), "desktop.FlushSettings Quillpad");
-  EXPECT_EQ(desktop.windows.size(), 2u);
+  EXPECT_EQ(desktop.windows.Count(), 2);
 }
 
 TEST_F(LifeCycleTest, TheSaveOnAnyEndOfTheLoopIsMadeOnce) {
@@ -119,7 +119,7 @@ TEST_F(LifeCycleTest, ASaveTheSessionAsksForLeavesTheRunGoingAndTheEndSavesAgain
   window.texts[ControlId{}] = u"before";
   run_end.SaveNow();
   EXPECT_EQ(log.back(), "desktop.FlushSettings Quillpad");
-  EXPECT_EQ(desktop.windows.size(), 2u);
+  EXPECT_EQ(desktop.windows.Count(), 2);
   window.texts[ControlId{}] = u"after";
   EXPECT_THROW(UnloadAllWindows(desktop), ProcessEnded);
   EXPECT_EQ(Saves(), 2);

@@ -7,8 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "fakes/recording_window.h"
+
 namespace quillpad {
 namespace {
+
+using testing::RecordingWindow;
 
 auto Named(const std::string& name) {
   return [name](const std::unique_ptr<std::string>& window) { return *window == name; };
@@ -17,7 +21,7 @@ auto Named(const std::string& name) {
 class LoadedWindowsTest : public ::testing::Test {
  protected:
   void Load(const std::string& name) {
-    windows.Add(std::make_unique<std::string>(name), [this, name] {
+    windows.Add(name, std::make_unique<std::string>(name), [this, name] {
       unloads.push_back(name);
       if (name == failing) throw std::runtime_error("unload failed");
       if (name == reentrant) {
@@ -67,6 +71,43 @@ TEST_F(LoadedWindowsTest, AFailedUnloadLeavesTheWindowLoadedAndCanBeTriedAgain) 
   failing.clear();
   EXPECT_TRUE(windows.Unload(0));
   EXPECT_EQ(unloads, (std::vector<std::string>{"Form1", "Form1"}));
+}
+
+class LoadedWindowsByNameTest : public ::testing::Test {
+ protected:
+  RecordingWindow* Make(std::string_view name) {
+    auto window = std::make_unique<RecordingWindow>(log);
+    RecordingWindow* made = window.get();
+    windows.Add(std::string(name), std::move(window), [] {});
+    return made;
+  }
+
+  std::vector<std::string> log;
+  LoadedWindows<std::unique_ptr<RecordingWindow>> windows;
+};
+
+TEST_F(LoadedWindowsByNameTest, FindsAWindowByItsNameOnlyWhileItIsLoaded) {
+  RecordingWindow* about = Make("Form2");
+  EXPECT_EQ(windows.Find("Form2"), about);
+  EXPECT_EQ(windows.Find("Form1"), nullptr);
+  windows.Unload(0);
+  EXPECT_EQ(windows.Find("Form2"), nullptr);
+}
+
+TEST_F(LoadedWindowsByNameTest, LoadsByTheFactoryAndNamesTheWindowItDoesNotKnow) {
+  const auto factory = [&](std::string_view name) -> Window* {
+    return name == "Form2" ? Make(name) : nullptr;
+  };
+  Window& about = windows.Load("Form2", factory);
+  EXPECT_EQ(windows.Find("Form2"), &about);
+  try {
+    windows.Load("Form9", factory);
+    ADD_FAILURE() << "an unknown window was loaded";
+  } catch (const PlatformError& error) {
+    EXPECT_STREQ(error.what(), "Окно «Form9» не удалось создать.");
+  }
+  EXPECT_THROW(windows.Load("Form2", nullptr), PlatformError);
+  EXPECT_EQ(windows.Count(), 1);
 }
 
 }  // namespace

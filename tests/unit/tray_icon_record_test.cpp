@@ -14,19 +14,23 @@ std::uint32_t Uint32At(const NarrowTrayRecord& bytes, std::size_t offset) {
          static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
 }
 
+TrayIconRecord FilledFor(NativeHandle handle, NativeHandle icon) {
+  std::vector<std::string> log;
+  testing::RecordingWindow window(log);
+  window.handle = handle;
+  window.icon = icon;
+  TrayIconRecord record;
+  FillTrayIconRecord(record, window);
+  return record;
+}
+
 TEST(TrayIconRecord, IsAllZeroUntilFilled) {
   const NarrowTrayRecord bytes = ToNarrow(TrayIconRecord{});
   EXPECT_EQ(bytes, NarrowTrayRecord{});
 }
 
 TEST(TrayIconRecord, NarrowFormLaysOutTheFilledFieldsAsTheShellReadsThem) {
-  std::vector<std::string> log;
-  testing::RecordingWindow window(log);
-  window.handle = 0xA1B2C3D4;
-  window.icon = 0x00010203;
-  TrayIconRecord record;
-  FillTrayIconRecord(record, window);
-  const NarrowTrayRecord bytes = ToNarrow(record);
+  const NarrowTrayRecord bytes = ToNarrow(FilledFor(0xA1B2C3D4, 0x00010203));
 
   ASSERT_EQ(bytes.size(), 88u);
   EXPECT_EQ(Uint32At(bytes, 0), 88u);
@@ -49,6 +53,25 @@ TEST(TrayIconRecord, EveryFillReadsTheWindowAfresh) {
   FillTrayIconRecord(record, window);
   EXPECT_EQ(record.window, 0x9999u);
   EXPECT_EQ(record.icon, 0x4242u);
+}
+
+TEST(TrayIconRecord, ReadsBackFromItsNarrowFormFieldForField) {
+  const TrayIconRecord record = FilledFor(0xFFFF0A2C, 0x0002004E);
+  EXPECT_EQ(FromNarrow(ToNarrow(record)), record);
+  EXPECT_EQ(ShownTip(FromNarrow(ToNarrow(record))), u"Quillpad");
+}
+
+TEST(TrayIconRecord, ATipCharacterWithNoByteOfItsOwnReadsBackAsAQuestionMark) {
+  TrayIconRecord record;
+  record.tip[0] = u'Ж';
+  record.tip[1] = u'a';
+  EXPECT_EQ(ShownTip(FromNarrow(ToNarrow(record))), u"?a");
+}
+
+TEST(TrayIconRecord, ATipFillingTheWholeFieldIsShownWhole) {
+  TrayIconRecord record;
+  record.tip.fill(u'x');
+  EXPECT_EQ(ShownTip(record), std::u16string(64, u'x'));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "core/desktop.h"
 #include "core/errors.h"
+#include "core/loaded_windows.h"
 #include "fakes/recording_window.h"
 
 namespace quillpad::testing {
@@ -74,43 +75,26 @@ class RecordingDesktop : public Desktop {
     for (auto& [key, value] : staged) settings[key] = value;
     staged.clear();
   }
-  Window* FindLoadedWindow(std::string_view name) override {
-    const auto found = named.find(std::string(name));
-    return found == named.end() ? nullptr : found->second.get();
-  }
+  Window* FindLoadedWindow(std::string_view name) override { return windows.Find(name); }
   Window& LoadWindow(std::string_view name) override {
-    const std::string loaded(name);
-    Record("LoadWindow " + loaded);
-    auto& window = named[loaded] = std::make_unique<RecordingWindow>(log_);
-    windows.push_back({[this, loaded] {
-      Record("unloaded " + loaded);
-      named.erase(loaded);
-    }});
-    return *window;
+    Record("LoadWindow " + std::string(name));
+    return windows.Load(name, [this](std::string_view made) {
+      auto window = std::make_unique<RecordingWindow>(log_);
+      RecordingWindow* loaded = window.get();
+      windows.Add(std::string(made), std::move(window),
+                  [this, made = std::string(made)] { Record("unloaded " + made); });
+      return loaded;
+    });
   }
-  int LoadedWindowCount() override { return static_cast<int>(windows.size()); }
+  int LoadedWindowCount() override { return windows.Count(); }
   void UnloadWindow(int index) override {
     Record("UnloadWindow " + std::to_string(index));
-    LoadedWindow& loaded = windows.at(static_cast<std::size_t>(index));
-    if (loaded.unloading) return;
-    loaded.unloading = true;
-    try {
-      loaded.unload();
-    } catch (...) {
-      loaded.unloading = false;
-      throw;
-    }
-    windows.erase(windows.begin() + index);
+    windows.Unload(index);
   }
   [[noreturn]] void EndProcess() override {
     Record("EndProcess");
     throw ProcessEnded{};
   }
-
-  struct LoadedWindow {
-    std::function<void()> unload;
-    bool unloading = false;
-  };
 
   std::optional<Text> clipboard = u"old contents";
   bool fail_clipboard = false;
@@ -124,8 +108,8 @@ class RecordingDesktop : public Desktop {
   std::map<SettingKey, Text> settings;
   std::map<SettingKey, Text> staged;
   std::vector<NarrowTrayRecord> records;
-  std::vector<LoadedWindow> windows;
-  std::map<std::string, std::unique_ptr<RecordingWindow>> named;
+  // Windows the tests load by hand have no window of their own, only an unload handler.
+  LoadedWindows<std::unique_ptr<RecordingWindow>> windows;
 
  private:
   void Record(std::string entry) { log_.push_back("desktop." + std::move(entry)); }
