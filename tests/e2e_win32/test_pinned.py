@@ -1,5 +1,5 @@
-"""Quillpad.exe under Wine and a window manager (openbox): the main window stays above
-every other window, the About window included, and comes back where it was left."""
+"""Quillpad.exe under Wine and a window manager (openbox, xfwm4): the main window stays
+above every other window, the About window included, and comes back where it was left."""
 
 import unittest
 
@@ -13,9 +13,10 @@ OTHER_TITLE = "Another program"
 
 
 class Pinned(unittest.TestCase):
+    window_manager = None  # each subclass names one
 
     def setUp(self):
-        self.desktop = WineDesktop(window_manager="openbox")
+        self.desktop = WineDesktop(window_manager=self.window_manager)
         self.addCleanup(self.desktop.close)
         self.desktop.start()
         self.desktop.forget_profile()
@@ -145,6 +146,17 @@ class Pinned(unittest.TestCase):
         self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
         self.desktop.wait_tray_icon_gone(WINE_TIMEOUT)
         self.assertEqual(self.stored_place(), stored)
+
+
+class PinnedUnderOpenbox(Pinned):
+    window_manager = "openbox"
+
+
+class PinnedUnderXfwm4(Pinned):
+    window_manager = "xfwm4"
+
+
+del Pinned  # only its subclasses run
 
 
 if __name__ == "__main__":
