@@ -12,6 +12,7 @@
 #include "core/errors.h"
 #include "frontends/qt/config_folder.h"
 #include "frontends/qt/profile_file_check.h"
+#include "frontends/qt/qt_text.h"
 #include "frontends/qt/settings_lock.h"
 
 namespace quillpad::qt {
@@ -112,38 +113,37 @@ bool FileReadsBackCleanly(const QString& path) {
   return file.open(QIODevice::ReadOnly) && ReadsBackCleanly(file.readAll());
 }
 
+ProfileReadOutcome WholeProfileAt(const QString& path) {
+  return {ProfileRead::kWhole, ProfileHolder::kFile, FromQString(path), {}, {}};
+}
+
 }  // namespace
 
 QString IniSettings::FilePath(const QString& application) {
   return ConfigFolder() + u'/' + application + u'/' + application + QStringLiteral(".ini");
 }
 
-const std::optional<IniSettings::Trouble>& IniSettings::Checked(const QString& application) {
+IniSettings::Checked& IniSettings::Check(const QString& application) {
   auto found = checked_.find(application);
   if (found == checked_.end()) {
     const QString path = FilePath(application);
-    std::optional<Trouble> trouble;
+    ProfileReadOutcome outcome = WholeProfileAt(path);
     if (auto reason = WhyProfileCannotBeRead(path)) {
-      trouble = Trouble{path, *reason, DatedPath(BesideFolder(), application)};
+      outcome.read = ProfileRead::kUnreadable;
+      outcome.reason = FromQString(*reason);
+      outcome.beside = FromQString(DatedPath(BesideFolder(), application));
     } else if (QFileInfo::exists(path) && !FileReadsBackCleanly(path)) {
-      trouble = Trouble{path, {}, DatedPath(QFileInfo(path).absolutePath(), application)};
+      outcome.read = ProfileRead::kDamaged;
+      outcome.beside = FromQString(DatedPath(QFileInfo(path).absolutePath(), application));
     }
-    found = checked_.emplace(application, std::move(trouble)).first;
+    found = checked_.emplace(application, Checked{std::move(outcome)}).first;
   }
   return found->second;
 }
 
-QString IniSettings::SavePath(const QString& application) const {
-  const auto found = checked_.find(application);
-  if (found != checked_.end() && found->second && !found->second->unreadable_because.isEmpty())
-    return found->second->kept_path;
-  return FilePath(application);
-}
-
 QString IniSettings::Read(const QString& application, const QString& section, const QString& key,
                           const QString& fallback) {
-  if (const auto& trouble = Checked(application); trouble && !trouble->unreadable_because.isEmpty())
-    return fallback;
+  if (Check(application).outcome.read == ProfileRead::kUnreadable) return fallback;
   const QSettings settings(FilePath(application), QSettings::IniFormat);
   return StoredText(settings.value(Joined(section, key), fallback));
 }
@@ -153,32 +153,36 @@ void IniSettings::Write(const QString& application, const QString& section, cons
   staged_[application].emplace_back(Joined(section, key), value);
 }
 
-void IniSettings::KeepAsItWas(const QString& application) {
-  const auto found = checked_.find(application);
-  if (found == checked_.end() || !found->second) return;
-  Trouble& trouble = *found->second;
-  if (!trouble.unreadable_because.isEmpty() || trouble.kept) return;
-  if (QFileInfo::exists(trouble.path)) {
-    QFile original(trouble.path);
-    if (!original.copy(trouble.kept_path)) {
-      FailToWrite(trouble.path, QStringLiteral("не удалось сохранить его прежний вид в файл «%1» "
-                                               "(%2), а без копии он не будет заменён")
-                                    .arg(trouble.kept_path, original.errorString()));
+void IniSettings::CopyFirst(Checked& checked, const ProfileSavePlan& plan) {
+  if (plan.copy_first_to.empty() || checked.copied) return;
+  const QString path = ToQString(checked.outcome.place);
+  if (QFileInfo::exists(path)) {
+    const QString copy = ToQString(plan.copy_first_to);
+    QFile original(path);
+    if (!original.copy(copy)) {
+      FailToWrite(path, QStringLiteral("не удалось сохранить его прежний вид в файл «%1» "
+                                       "(%2), а без копии он не будет заменён")
+                            .arg(copy, original.errorString()));
     }
   }
-  trouble.kept = true;
+  checked.copied = true;
 }
 
 void IniSettings::Flush(const QString& application) {
   const auto staged = std::move(staged_[application]);
   staged_.erase(application);
-  const QString path = SavePath(application);
+  // A profile this run never read holds nothing the run could lose: it is saved in its place.
+  Checked& checked =
+      checked_.try_emplace(application, Checked{WholeProfileAt(FilePath(application))})
+          .first->second;
+  const ProfileSavePlan plan = PlanProfileSave(checked.outcome);
+  const QString path = ToQString(plan.target);
   QDir().mkpath(QFileInfo(path).absolutePath());
   // The store would wait on its lock for as long as the lock stays: a lock left by another
   // user's run or by another machine would hold the exit for good.
   if (auto held = FreeSettingsLock(path + QStringLiteral(".lock"), kLockPatience))
     FailToWrite(path, *held);
-  KeepAsItWas(application);
+  CopyFirst(checked, plan);
   const auto before = FileIdentity(path);
   QSettings settings(path, QSettings::IniFormat);
   for (const auto& [key, value] : staged) settings.setValue(key, value);
@@ -187,26 +191,9 @@ void IniSettings::Flush(const QString& application) {
 }
 
 QString IniSettings::ReadProblems() const {
-  QStringList problems;
-  for (const auto& [application, trouble] : checked_) {
-    if (!trouble) continue;
-    if (trouble->unreadable_because.isEmpty()) {
-      problems << QStringLiteral(
-                      "Сохранённый профиль в файле «%1» прочитан не так, как записан: возможно, "
-                      "файл повреждён или изменён вручную, и часть значений потерялась или "
-                      "изменилась. Проверьте поля.\n\n"
-                      "Прежде чем записать профиль при выходе, Quillpad сохранит этот файл "
-                      "в прежнем виде как «%2».")
-                      .arg(trouble->path, trouble->kept_path);
-      continue;
-    }
-    problems << QStringLiteral(
-                    "Сохранённый профиль не удалось прочитать из файла «%1»: %2.\n\n"
-                    "Quillpad начинает работу с пустым профилем и этот файл не изменит. "
-                    "При выходе профиль будет записан в новый файл «%3».")
-                    .arg(trouble->path, trouble->unreadable_because, trouble->kept_path);
-  }
-  return problems.join(QStringLiteral("\n\n"));
+  std::vector<ProfileReadOutcome> outcomes;
+  for (const auto& [application, checked] : checked_) outcomes.push_back(checked.outcome);
+  return ToQString(ProfileReadNotices(outcomes));
 }
 
 }  // namespace quillpad::qt

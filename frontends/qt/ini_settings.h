@@ -6,16 +6,18 @@
 #include <utility>
 #include <vector>
 
+#include "core/profile_read.h"
+
 namespace quillpad::qt {
 
 // The per-user settings store: one INI file per application name under the user's
 // configuration folder. Writes are staged and put on disk together, atomically, so that
 // the file is always either the previous or the new complete profile.
 //
-// A saved profile that is not read back whole is never replaced without a trace. One that
-// cannot be read at all is left as it is: the run starts empty and saves in a new file beside
-// the configuration folder. One that reads, but not cleanly, loads what could be read and is
-// copied as it was to a dated file beside it before the first save replaces it.
+// The store finds out how each saved profile reads and carries out the core's plan for it. A
+// profile that cannot be read at all reads empty, and its new place is a dated file beside
+// the configuration folder; one that reads, but not cleanly, loads what could be read, and its
+// copy goes to a dated file beside it.
 class IniSettings {
  public:
   // <config folder>/<application>/<application>.ini
@@ -33,24 +35,18 @@ class IniSettings {
   QString ReadProblems() const;
 
  private:
-  // A saved profile that was not read back whole, and where its trace is kept.
-  struct Trouble {
-    QString path;
-    // Why it cannot be read at all; empty when it reads, though not cleanly.
-    QString unreadable_because;
-    // Unreadable: where this run saves instead. Not clean: where the file as it was is
-    // copied before the first save replaces it.
-    QString kept_path;
-    bool kept = false;
+  struct Checked {
+    ProfileReadOutcome outcome;
+    // Whether the copy the plan asks for has been made.
+    bool copied = false;
   };
 
-  // What the profile holds, found out once, when it is first read.
-  const std::optional<Trouble>& Checked(const QString& application);
-  QString SavePath(const QString& application) const;
-  // Copies a profile that did not read back cleanly before anything replaces it.
-  void KeepAsItWas(const QString& application);
+  // How the profile reads, found out once, when it is first read.
+  Checked& Check(const QString& application);
+  // Makes the copy the plan asks for before anything replaces the profile.
+  void CopyFirst(Checked& checked, const ProfileSavePlan& plan);
 
-  std::map<QString, std::optional<Trouble>> checked_;
+  std::map<QString, Checked> checked_;
   std::map<QString, std::vector<std::pair<QString, QString>>> staged_;
 };
 

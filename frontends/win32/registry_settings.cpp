@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "core/errors.h"
@@ -11,6 +12,8 @@
 
 namespace quillpad::win32 {
 namespace {
+
+constexpr TextView kUserHive = u"HKEY_CURRENT_USER\\";
 
 std::string SystemReason(LSTATUS status) {
   wchar_t* text = nullptr;
@@ -49,11 +52,59 @@ Text KindOf(DWORD type) {
   }
 }
 
-// Reads one value whole, whatever its kind.
-LSTATUS QueryValue(const Text& path, const Text& name, DWORD& type, std::vector<BYTE>& data) {
+LSTATUS OpenKeyForReading(const Text& path, HKEY& opened) {
+  return RegOpenKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, KEY_READ, &opened);
+}
+
+// Why a key could not be read, in the words the file store uses for the same refusal.
+Text ReadFailure(LSTATUS status) {
+  if (status == ERROR_ACCESS_DENIED) return u"нет прав на чтение";
+  return FromWide(WideFromUtf8(SystemReason(status)));
+}
+
+bool ProfileKeyExists(const Text& application) {
   HKEY opened = nullptr;
-  LSTATUS status =
-      RegOpenKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, KEY_QUERY_VALUE, &opened);
+  const LSTATUS status = RegOpenKeyExW(HKEY_CURRENT_USER, Wide(ProfileKeyPath(application)).c_str(),
+                                       0, KEY_QUERY_VALUE, &opened);
+  if (status == ERROR_SUCCESS) RegCloseKey(opened);
+  return status != ERROR_FILE_NOT_FOUND;
+}
+
+Text Digits(int value, std::size_t width) {
+  std::string digits = std::to_string(value);
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  return Text(digits.begin(), digits.end());
+}
+
+// A new application name, dated now, that no profile has yet: its key stands beside the
+// application's own.
+Text DatedApplication(const Text& application) {
+  SYSTEMTIME now = {};
+  GetLocalTime(&now);
+  const Text dated = application + u"-" + Digits(now.wYear, 4) + Digits(now.wMonth, 2) +
+                     Digits(now.wDay, 2) + u"-" + Digits(now.wHour, 2) + Digits(now.wMinute, 2) +
+                     Digits(now.wSecond, 2);
+  Text name = dated;
+  for (int n = 2; ProfileKeyExists(name); ++n) name = dated + u"-" + Digits(n, 1);
+  return name;
+}
+
+}  // namespace
+
+Text ProfileKeyPath(const Text& application) {
+  return u"Software\\VB and VBA Program Settings\\" + application;
+}
+
+RegistrySettings::RegistrySettings() : RegistrySettings(OpenKeyForReading) {}
+
+RegistrySettings::RegistrySettings(OpenForReading open_for_reading)
+    : open_for_reading_(std::move(open_for_reading)) {}
+
+// Reads one value whole, whatever its kind.
+LSTATUS RegistrySettings::QueryValue(const Text& path, const Text& name, DWORD& type,
+                                     std::vector<BYTE>& data) {
+  HKEY opened = nullptr;
+  LSTATUS status = open_for_reading_(path, opened);
   if (status != ERROR_SUCCESS) return status;
   const UniqueKey key(opened);
   const std::wstring value_name = Wide(name);
@@ -66,14 +117,55 @@ LSTATUS QueryValue(const Text& path, const Text& name, DWORD& type, std::vector<
   return status;
 }
 
-}  // namespace
+std::optional<Text> RegistrySettings::WhyProfileCannotBeRead(const Text& application) {
+  HKEY opened = nullptr;
+  LSTATUS status = open_for_reading_(ProfileKeyPath(application), opened);
+  if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
+  if (status != ERROR_SUCCESS) return ReadFailure(status);
+  const UniqueKey key(opened);
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[256];
+    auto length = static_cast<DWORD>(std::size(name));
+    status = RegEnumKeyExW(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (status == ERROR_NO_MORE_ITEMS) return std::nullopt;
+    if (status != ERROR_SUCCESS) return ReadFailure(status);
+    const Text section = FromWide(std::wstring(name, length));
+    HKEY section_key = nullptr;
+    status = open_for_reading_(SettingsKeyPath(application, section), section_key);
+    if (status == ERROR_SUCCESS) {
+      RegCloseKey(section_key);
+    } else if (status != ERROR_FILE_NOT_FOUND) {
+      return u"его раздел «" + section + u"» не открывается для чтения (" + ReadFailure(status) +
+             u")";
+    }
+  }
+}
+
+const ProfileReadOutcome& RegistrySettings::Check(const Text& application) {
+  auto found = checked_.find(application);
+  if (found == checked_.end()) {
+    ProfileReadOutcome outcome{ProfileRead::kWhole,
+                               ProfileHolder::kRegistryKey,
+                               Text(kUserHive) + ProfileKeyPath(application),
+                               {},
+                               {}};
+    if (auto reason = WhyProfileCannotBeRead(application)) {
+      outcome.read = ProfileRead::kUnreadable;
+      outcome.reason = std::move(*reason);
+      outcome.beside = Text(kUserHive) + ProfileKeyPath(DatedApplication(application));
+    }
+    found = checked_.emplace(application, std::move(outcome)).first;
+  }
+  return found->second;
+}
 
 Text SettingsKeyPath(const Text& application, const Text& section) {
-  return u"Software\\VB and VBA Program Settings\\" + application + u"\\" + section;
+  return ProfileKeyPath(application) + u"\\" + section;
 }
 
 Text RegistrySettings::Read(const Text& application, const Text& section, const Text& key,
                             const Text& fallback) {
+  if (Check(application).read == ProfileRead::kUnreadable) return fallback;
   const Address address{application, section, key};
   std::vector<BYTE> data;
   DWORD type = REG_NONE;
@@ -103,6 +195,7 @@ void RegistrySettings::Write(const Text& application, const Text& section, const
 void RegistrySettings::Flush(const Text& application) {
   const auto staged = std::move(staged_[application]);
   staged_.erase(application);
+  const Text profile_key = PlanProfileSave(Check(application)).target.substr(kUserHive.size());
   std::map<Text, std::vector<std::pair<Text, Text>>> by_section;
   for (const auto& [section, key, value] : staged) {
     // A value that was not text stays until the user gives that entry a new value.
@@ -111,7 +204,7 @@ void RegistrySettings::Flush(const Text& application) {
     by_section[section].emplace_back(key, value);
   }
   for (const auto& [section, values] : by_section) {
-    const Text path = SettingsKeyPath(application, section);
+    const Text path = profile_key + u"\\" + section;
     HKEY created = nullptr;
     LSTATUS status =
         RegCreateKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -147,13 +240,15 @@ Text RegistrySettings::ReadProblems() const {
   std::vector<std::pair<Text, Text>> by_section;  // key path, list of values
   for (const auto& [address, what, fallback] : unreadable_) {
     const auto& [application, section, key] = address;
-    const Text path = u"HKEY_CURRENT_USER\\" + SettingsKeyPath(application, section);
+    const Text path = Text(kUserHive) + SettingsKeyPath(application, section);
     auto found = std::find_if(by_section.begin(), by_section.end(),
                               [&](const auto& listed) { return listed.first == path; });
     if (found == by_section.end()) found = by_section.insert(found, {path, Text()});
     found->second += u"\n«" + key + u"»: " + what;
   }
-  Text told;
+  std::vector<ProfileReadOutcome> outcomes;
+  for (const auto& [application, outcome] : checked_) outcomes.push_back(outcome);
+  Text told = ProfileReadNotices(outcomes);
   for (const auto& [path, values] : by_section) {
     if (!told.empty()) told += u"\n\n";
     told += u"Эти значения профиля в реестре (раздел «" + path +

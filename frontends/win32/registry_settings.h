@@ -1,11 +1,15 @@
 #pragma once
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <tuple>
 #include <vector>
 
+#include "core/profile_read.h"
 #include "core/text.h"
+#include "frontends/win32/windows_api.h"
 
 namespace quillpad::win32 {
 
@@ -18,15 +22,27 @@ namespace quillpad::win32 {
 // (a number, binary data, a list of strings) or that cannot be read reads as the fallback
 // and is kept as it is at exit unless the text written for it differs from that fallback;
 // ReadProblems tells the user which values these are.
+//
+// A profile whose key, or one of its sections' keys, is there but cannot be opened for
+// reading (access denied) is not written over: the run reads empty and saves under a dated
+// sibling key, "<application>-<yyyyMMdd-HHmmss>", as the core's plan for an unreadable
+// profile asks.
 class RegistrySettings {
  public:
+  // Opens a key below HKEY_CURRENT_USER for reading: every read goes through it, so that a
+  // refusal can be made where the registry itself does not refuse by a key's permissions.
+  using OpenForReading = std::function<LSTATUS(const Text& path, HKEY& opened)>;
+
+  RegistrySettings();
+  explicit RegistrySettings(OpenForReading open_for_reading);
+
   Text Read(const Text& application, const Text& section, const Text& key, const Text& fallback);
   void Write(const Text& application, const Text& section, const Text& key, const Text& value);
   // Throws PlatformError, saying why, when the registry refuses.
   void Flush(const Text& application);
 
-  // What to tell the user about stored values that could not be read as text, in the order
-  // they were read; empty when every value read as text.
+  // What to tell the user about a profile that could not be read, then about stored values
+  // that could not be read as text, in the order they were read; empty when all read.
   Text ReadProblems() const;
 
  private:
@@ -39,13 +55,21 @@ class RegistrySettings {
   };
 
   const Unreadable* FindUnreadable(const Address& address) const;
+  // How the application's profile reads, found out once, when it is first read.
+  const ProfileReadOutcome& Check(const Text& application);
+  // Why the profile's key or one of its sections cannot be read; nothing when all can.
+  std::optional<Text> WhyProfileCannotBeRead(const Text& application);
+  LSTATUS QueryValue(const Text& path, const Text& name, DWORD& type, std::vector<BYTE>& data);
 
+  OpenForReading open_for_reading_;
+  std::map<Text, ProfileReadOutcome> checked_;
   std::vector<Unreadable> unreadable_;
   std::set<Address> expandable_;
   std::map<Text, std::vector<Staged>> staged_;
 };
 
-// The key of a section, below HKEY_CURRENT_USER.
+// The key of an application's profile, and of one of its sections, below HKEY_CURRENT_USER.
+Text ProfileKeyPath(const Text& application);
 Text SettingsKeyPath(const Text& application, const Text& section);
 
 }  // namespace quillpad::win32

@@ -31,7 +31,8 @@ class Win32Desktop : public Desktop {
   void ReleaseUnloaded() { unloaded_.clear(); }
 
   bool ended() const { return ended_; }
-  // What to tell the user about stored values that could not be read; empty when none.
+  // What to tell the user, once, about a profile or values that could not be read; empty
+  // when none.
   Text settings_read_problems() const { return settings_.ReadProblems(); }
 
   void ClearClipboard() override;

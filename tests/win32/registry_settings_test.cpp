@@ -21,8 +21,68 @@ class RegistrySettingsTest : public ::testing::Test {
   void TearDown() override { Forget(); }
 
   void Forget() {
-    RegDeleteTreeW(HKEY_CURRENT_USER,
-                   Wide(u"Software\\VB and VBA Program Settings\\" + kApplication).c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, Wide(ProfileKeyPath(kApplication)).c_str());
+    for (const Text& beside : ProfilesBeside()) {
+      RegDeleteTreeW(HKEY_CURRENT_USER, Wide(ProfileKeyPath(beside)).c_str());
+    }
+  }
+
+  // The application names of profiles saved beside the test's own.
+  std::vector<Text> ProfilesBeside() {
+    std::vector<Text> names;
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings", 0, KEY_READ,
+                      &opened) != ERROR_SUCCESS) {
+      return names;
+    }
+    const Text prefix = kApplication + u"-";
+    wchar_t name[256];
+    for (DWORD index = 0;; ++index) {
+      auto length = static_cast<DWORD>(std::size(name));
+      if (RegEnumKeyExW(opened, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+          ERROR_SUCCESS) {
+        break;
+      }
+      const Text found = FromWide(std::wstring(name, length));
+      if (found.starts_with(prefix)) names.push_back(found);
+    }
+    RegCloseKey(opened);
+    return names;
+  }
+
+  // A store to which the key at `refused` (below HKEY_CURRENT_USER) is closed for reading.
+  static RegistrySettings RefusingToRead(const Text& refused) {
+    return RegistrySettings([refused](const Text& path, HKEY& opened) -> LSTATUS {
+      if (path == refused) return ERROR_ACCESS_DENIED;
+      return RegOpenKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, KEY_READ, &opened);
+    });
+  }
+
+  // Reads, changes and saves a profile through `store`, then checks that the profile as it
+  // was is untouched and the run went into one dated key beside it.
+  void ExpectSavedBeside(RegistrySettings& store) {
+    EXPECT_EQ(store.Read(kApplication, u"Setting", u"name", u"(none)"), u"(none)");
+    store.Write(kApplication, u"Setting", u"name", u"Bob");
+    store.Flush(kApplication);
+
+    const Stored kept = Get(L"name");
+    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(kept.data.data())), L"Anna");
+    const std::vector<Text> beside = ProfilesBeside();
+    ASSERT_EQ(beside.size(), 1U);
+    EXPECT_EQ(beside[0].size(), kApplication.size() + std::size(u"-yyyyMMdd-HHmmss") - 1);
+    EXPECT_EQ(RegistrySettings().Read(beside[0], u"Setting", u"name", u"(none)"), u"Bob");
+
+    const std::string told = Utf8FromWide(Wide(store.ReadProblems()));
+    EXPECT_NE(told.find("не удалось прочитать из раздела реестра «HKEY_CURRENT_USER\\Software\\"
+                        "VB and VBA Program Settings\\QuillpadRegistryTest»"),
+              std::string::npos)
+        << told;
+    EXPECT_NE(told.find("нет прав на чтение"), std::string::npos) << told;
+    EXPECT_NE(told.find("в новый раздел «HKEY_CURRENT_USER\\Software\\VB and VBA Program "
+                        "Settings\\" +
+                        Utf8FromWide(Wide(beside[0])) + "»"),
+              std::string::npos)
+        << told;
   }
 
   Text Read(const Text& key) { return settings.Read(kApplication, u"Setting", key, u"(none)"); }
@@ -179,6 +239,20 @@ TEST_F(RegistrySettingsTest, AnExpandableStringKeepsItsVariablesAndItsKind) {
   EXPECT_EQ(edited.type, static_cast<DWORD>(REG_EXPAND_SZ));
   EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(edited.data.data())), L"%APPDATA%\\site");
   EXPECT_EQ(settings.ReadProblems(), u"");
+}
+
+// Wine does not refuse by a key's permissions: the refusal is made where the store opens keys.
+TEST_F(RegistrySettingsTest, AProfileKeyThatCannotBeReadIsToldAndNeverOverwritten) {
+  Put(L"name", REG_SZ, L"Anna", sizeof(L"Anna"));
+  RegistrySettings store = RefusingToRead(ProfileKeyPath(kApplication));
+  ExpectSavedBeside(store);
+}
+
+TEST_F(RegistrySettingsTest, ASectionKeyThatCannotBeReadKeepsTheWholeProfileAsItIs) {
+  Put(L"name", REG_SZ, L"Anna", sizeof(L"Anna"));
+  RegistrySettings store = RefusingToRead(SettingsKeyPath(kApplication, u"Setting"));
+  ExpectSavedBeside(store);
+  EXPECT_NE(Utf8FromWide(Wide(store.ReadProblems())).find("раздел «Setting»"), std::string::npos);
 }
 
 TEST_F(RegistrySettingsTest, NothingIsToldWhenEveryValueIsText) {
