@@ -2,11 +2,9 @@
 #include <QElapsedTimer>
 #include <QSessionManager>
 #include <QTimer>
-#include <cstdio>
 #include <cstdlib>
 
 #include "core/display_platform.h"
-#include "core/handler_boundary.h"
 #include "frontends/qt/about_window.h"
 #include "frontends/qt/artwork.h"
 #include "frontends/qt/event_boundary.h"
@@ -78,13 +76,7 @@ int main(int argc, char** argv) {
   }
   int status = 0;
   {
-    // With the display gone nothing can be shown: a failure is told on the error stream.
-    const MainWindowEvents display_gone =
-        Form1Events(form1, desktop, [&desktop](const std::function<void()>& handler) {
-          RunHandler(desktop.ended(), handler, [](std::string_view what) {
-            std::fprintf(stderr, "Quillpad: %.*s\n", static_cast<int>(what.size()), what.data());
-          });
-        });
+    const MainWindowEvents display_gone = Form1Events(form1, desktop, boundary.RunnerAtExit());
     const qt::ProcessExitHook display_lost(display_gone.run_ended);
     status = QApplication::exec();
   }
