@@ -10,6 +10,7 @@
 #include "frontends/qt/form_window.h"
 #include "frontends/qt/qt_desktop.h"
 #include "main_window/form1.h"
+#include "main_window/form1_events.h"
 
 namespace {
 
@@ -25,9 +26,7 @@ struct Program {
   Form1 form1{window, desktop};
 
   Program() {
-    window.SetEvents({.click = [this](ControlId control) {
-      boundary.Run([&] { form1.Control_Click(control); });
-    }});
+    window.SetEvents(Form1Events(form1, desktop, boundary.Runner()).window);
     window.SetText(Id(Form1Control::Text12), kEmail);
   }
 };

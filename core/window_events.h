@@ -19,4 +19,7 @@ struct WindowEvents {
   std::function<void()> notification_area_created = {};
 };
 
+// Runs one handler the way the front end runs every handler (through its event boundary).
+using HandlerRunner = std::function<void(const std::function<void()>& handler)>;
+
 }  // namespace quillpad

@@ -8,9 +8,8 @@ AboutWindow::AboutWindow(QtDesktop& desktop, const EventBoundary& boundary)
     : FormWindow({kForm2Window, kForm2Controls, {}, {}},
                  desktop.notification_icons().IconHandle(kForm2Window.icon)),
       form_(*this, desktop) {
-  SetEvents(Form2Events(
-      form_, [&boundary](const std::function<void()>& handler) { boundary.Run(handler); },
-      [this, &desktop] { desktop.UnloadWindow(desktop.IndexOf(*this)); }));
+  SetEvents(Form2Events(form_, boundary.Runner(),
+                        [this, &desktop] { desktop.UnloadWindow(desktop.IndexOf(*this)); }));
   desktop.AddLoadedWindow(*this, [] {});
 }
 

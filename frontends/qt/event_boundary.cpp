@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTimer>
+#include <cstdio>
 
 #include "core/handler_boundary.h"
 #include "frontends/qt/message_box.h"
@@ -23,6 +24,12 @@ void EventBoundary::Run(const std::function<void()>& handler) const {
 void EventBoundary::RunReportingLater(const std::function<void()>& handler) const {
   RunHandler(desktop_.ended(), handler, [](std::string_view what) {
     QTimer::singleShot(0, [text = ToMessage(what)] { ShowMessage(QMessageBox::Critical, text); });
+  });
+}
+
+void EventBoundary::RunAtExit(const std::function<void()>& handler) const {
+  RunHandler(desktop_.ended(), handler, [](std::string_view what) {
+    std::fprintf(stderr, "Quillpad: %.*s\n", static_cast<int>(what.size()), what.data());
   });
 }
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "core/window_events.h"
 #include "frontends/qt/qt_desktop.h"
 
 namespace quillpad::qt {
@@ -17,6 +18,21 @@ class EventBoundary {
   // For a handler called from inside the desktop's own request, which waits for the answer:
   // a failure is told once that request has been answered.
   void RunReportingLater(const std::function<void()>& handler) const;
+
+  // For a handler run while the process exits under the program (the display gone), when
+  // nothing can be shown any more: a failure is told on the error stream.
+  void RunAtExit(const std::function<void()>& handler) const;
+
+  // Run, RunReportingLater and RunAtExit, in the form the core's tables of events take.
+  HandlerRunner Runner() const {
+    return [this](const std::function<void()>& handler) { Run(handler); };
+  }
+  HandlerRunner RunnerReportingLater() const {
+    return [this](const std::function<void()>& handler) { RunReportingLater(handler); };
+  }
+  HandlerRunner RunnerAtExit() const {
+    return [this](const std::function<void()>& handler) { RunAtExit(handler); };
+  }
 
  private:
   const QtDesktop& desktop_;

@@ -2,11 +2,9 @@
 #include <QElapsedTimer>
 #include <QSessionManager>
 #include <QTimer>
-#include <cstdio>
 #include <cstdlib>
 
 #include "core/display_platform.h"
-#include "core/handler_boundary.h"
 #include "frontends/qt/about_window.h"
 #include "frontends/qt/artwork.h"
 #include "frontends/qt/event_boundary.h"
@@ -17,6 +15,7 @@
 #include "frontends/qt/qt_desktop.h"
 #include "frontends/qt/termination_requests.h"
 #include "main_window/form1.h"
+#include "main_window/form1_events.h"
 
 using namespace quillpad;
 
@@ -42,66 +41,47 @@ int main(int argc, char** argv) {
     if (name == kForm2Window.name) return new qt::AboutWindow(desktop, boundary);
     return nullptr;
   });
-  window.SetEvents({
-      .click = [&](ControlId control) { boundary.Run([&] { form1.Control_Click(control); }); },
-      .menu_item = [&](MenuItemId item) { boundary.Run([&] { form1.MenuItem_Click(item); }); },
-      .mouse_move = [&](float x,
-                        float y) { boundary.Run([&] { form1.Form_MouseMove(0, 0, x, y); }); },
-      .close_requested = [&] { boundary.Run([&] { desktop.UnloadWindow(0); }); },
-  });
+  const MainWindowEvents events = Form1Events(form1, desktop, boundary.Runner());
+  window.SetEvents(events.window);
   QElapsedTimer clock;
   clock.start();
   desktop.notification_icons().OnActivated([&](TrayActivation activation) {
-    boundary.Run([&] {
-      form1.TrayIcon_Activated(activation, clock.elapsed(), QApplication::doubleClickInterval());
-    });
+    events.tray_activated(activation, clock.elapsed(), QApplication::doubleClickInterval());
   });
+  desktop.notification_icons().OnAreaChanged(events.notification_area_changed);
 
-  desktop.notification_icons().OnAreaChanged([&](bool present) {
-    boundary.Run([&] {
-      if (present) {
-        form1.NotificationArea_Created();
-      } else {
-        form1.NotificationArea_Gone();
-      }
-    });
-  });
-
-  const qt::TerminationRequests termination(
-      [&] { boundary.Run([&] { desktop.UnloadWindow(0); }); });
+  const qt::TerminationRequests termination(events.window.close_requested);
   // The session manager asks its programs to save before it ends the session, which may yet
   // be cancelled, and at checkpoints; the end itself then comes as the toolkit's own quit,
   // which closes only the windows on show. Some managers ask for the user's data, others
   // (xsm at its end) only for the program's state: the profile is both, saved once a request.
+  // The manager waits for the answer, so a failure is told once it has been given.
+  const MainWindowEvents inside_session_request =
+      Form1Events(form1, desktop, boundary.RunnerReportingLater());
   QString answered_session_key;
   const auto save_for_session = [&](QSessionManager& manager) {
     if (manager.sessionKey() == answered_session_key) return;
     answered_session_key = manager.sessionKey();
-    boundary.RunReportingLater([&] { form1.Session_SaveRequested(); });
+    inside_session_request.session_save_requested();
   };
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
                    save_for_session, Qt::DirectConnection);
   QObject::connect(&application, &QGuiApplication::saveStateRequest, &application, save_for_session,
                    Qt::DirectConnection);
 
-  boundary.Run([&] { form1.Form_Load(); });
+  events.load();
   if (const QString problems = desktop.settings_read_problems(); !problems.isEmpty()) {
     // Said once the icon has docked, so the program is reachable while the user reads it.
     QTimer::singleShot(0, [problems] { qt::ShowMessage(QMessageBox::Warning, problems); });
   }
   int status = 0;
   {
-    const qt::ProcessExitHook display_lost([&] {
-      RunHandler(
-          desktop.ended(), [&] { form1.Run_Ended(); },
-          [](std::string_view what) {
-            std::fprintf(stderr, "Quillpad: %.*s\n", static_cast<int>(what.size()), what.data());
-          });
-    });
+    const MainWindowEvents display_gone = Form1Events(form1, desktop, boundary.RunnerAtExit());
+    const qt::ProcessExitHook display_lost(display_gone.run_ended);
     status = QApplication::exec();
   }
   // The loop also ends without a way out (the session's end, the toolkit's own quit).
-  boundary.Run([&] { form1.Run_Ended(); });
+  events.run_ended();
   // Windows unloaded on the way out are deleted before the toolkit goes.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return status;

@@ -8,9 +8,8 @@ namespace quillpad::win32 {
 
 AboutWindow::AboutWindow(Win32Desktop& desktop, const EventBoundary& boundary)
     : FormWindow({kForm2Window, kForm2Controls, {}, {}}), form_(*this, desktop) {
-  SetEvents(Form2Events(
-      form_, [&boundary](const std::function<void()>& handler) { boundary.Run(handler); },
-      [this, &desktop] { desktop.UnloadWindow(desktop.IndexOf(*this)); }));
+  SetEvents(Form2Events(form_, boundary.Runner(),
+                        [this, &desktop] { desktop.UnloadWindow(desktop.IndexOf(*this)); }));
 }
 
 FormWindow& LoadAboutWindow(Win32Desktop& desktop, const EventBoundary& boundary) {

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "core/window_events.h"
 #include "frontends/win32/win32_desktop.h"
 
 namespace quillpad::win32 {
@@ -13,6 +14,11 @@ class EventBoundary {
   explicit EventBoundary(const Win32Desktop& desktop) : desktop_(desktop) {}
 
   void Run(const std::function<void()>& handler) const;
+
+  // Run, in the form the core's tables of events take.
+  HandlerRunner Runner() const {
+    return [this](const std::function<void()>& handler) { Run(handler); };
+  }
 
  private:
   const Win32Desktop& desktop_;

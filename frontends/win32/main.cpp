@@ -8,6 +8,7 @@
 #include "frontends/win32/win32_text.h"
 #include "frontends/win32/windows_api.h"
 #include "main_window/form1.h"
+#include "main_window/form1_events.h"
 
 using namespace quillpad;
 
@@ -31,17 +32,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (name == kForm2Window.name) return &win32::LoadAboutWindow(desktop, boundary);
     return nullptr;
   });
-  window.SetEvents({
-      .click = [&](ControlId control) { boundary.Run([&] { form1->Control_Click(control); }); },
-      .menu_item = [&](MenuItemId item) { boundary.Run([&] { form1->MenuItem_Click(item); }); },
-      .mouse_move = [&](float x,
-                        float y) { boundary.Run([&] { form1->Form_MouseMove(0, 0, x, y); }); },
-      .close_requested = [&] { boundary.Run([&] { desktop.UnloadWindow(0); }); },
-      .notification_area_created =
-          [&] { boundary.Run([&] { form1->NotificationArea_Created(); }); },
-  });
+  const MainWindowEvents events = Form1Events(*form1, desktop, boundary.Runner());
+  window.SetEvents(events.window);
 
-  boundary.Run([&] { form1->Form_Load(); });
+  events.load();
   if (const Text problems = desktop.settings_read_problems(); !problems.empty()) {
     // Said once the icon is in the notification area, so the program is reachable meanwhile.
     MessageBoxW(nullptr, win32::Wide(problems).c_str(), L"Quillpad",
