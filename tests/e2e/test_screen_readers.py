@@ -5,8 +5,8 @@ import subprocess
 import sys
 import unittest
 
-from copy_button_names import AUTHORS_PAGE, COPY_PREFIX, PROGRAM_PAGE
-from desktop import DesktopTestCase, wait_until
+from copy_button_names import COPY_PREFIX, NamesOnBothPages
+from desktop import DesktopTestCase
 
 CLIENT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "read_button_names.py")
 # Debian's own interpreter: the accessibility client library is packaged for it alone.
@@ -25,7 +25,7 @@ exec "$@"
 """
 
 
-class ScreenReaders(DesktopTestCase):
+class ScreenReaders(NamesOnBothPages, DesktopTestCase):
 
     def setUp(self):
         super().setUp()
@@ -41,19 +41,10 @@ class ScreenReaders(DesktopTestCase):
             sys.stderr.write(result.stderr)
         return sorted(name for name in result.stdout.splitlines() if name.startswith(COPY_PREFIX))
 
-    def assert_names(self, expected):
-        wait_until(lambda: self.copy_button_names() == sorted(expected), interval=0.5,
-                   what="the buttons' names on the accessibility bus")
-
     def test_each_copy_button_names_its_field_on_the_page_in_force(self):
         self.desktop.launch(wrapper=("sh", "-c", ACCESSIBILITY_ON, "sh", self.address_file))
         self.desktop.show_from_tray()
-        self.desktop.wait_page(1)
-        self.assert_names(AUTHORS_PAGE)
-        self.desktop.show_page(2)
-        self.assert_names(PROGRAM_PAGE)
-        self.desktop.show_page(1)
-        self.assert_names(AUTHORS_PAGE)
+        self.check_names_on_both_pages()
 
 
 if __name__ == "__main__":

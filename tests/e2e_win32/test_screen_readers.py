@@ -4,31 +4,23 @@ Active Accessibility by another program, on both pages."""
 import os
 import unittest
 
-from copy_button_names import AUTHORS_PAGE, PROGRAM_PAGE
-from desktop import wait_until
+from copy_button_names import NamesOnBothPages
 from wine_desktop import WINE_TIMEOUT, WineTestCase
 
 READ_BUTTON_NAMES = os.environ["QUILLPAD_READ_BUTTON_NAMES"]
 
 
-class ScreenReaders(WineTestCase):
+class ScreenReaders(NamesOnBothPages, WineTestCase):
+    names_timeout = WINE_TIMEOUT
+    names_source = "Active Accessibility"
 
     def copy_button_names(self):
         answer = self.desktop.wine(READ_BUTTON_NAMES, check=False)
         return sorted(answer.stdout.decode("utf-8").splitlines())
 
-    def assert_names(self, expected):
-        wait_until(lambda: self.copy_button_names() == sorted(expected), WINE_TIMEOUT,
-                   interval=0.5, what="the buttons' names through Active Accessibility")
-
     def test_each_copy_button_names_its_field_on_the_page_in_force(self):
         self.launch_and_show()
-        self.desktop.wait_page(1)
-        self.assert_names(AUTHORS_PAGE)
-        self.desktop.show_page(2)
-        self.assert_names(PROGRAM_PAGE)
-        self.desktop.show_page(1)
-        self.assert_names(AUTHORS_PAGE)
+        self.check_names_on_both_pages()
 
 
 if __name__ == "__main__":
