@@ -7,6 +7,7 @@
 
 #include "core/text.h"
 #include "core/window.h"
+#include "core/xml_reading.h"
 
 namespace quillpad {
 
@@ -14,6 +15,9 @@ inline constexpr std::size_t kNarrowTrayRecordSize = 88;
 using NarrowTrayRecord = std::array<std::uint8_t, kNarrowTrayRecordSize>;
 
 enum class NotifyIconMessage : std::uint32_t { kAdd = 0, kDelete = 2 };
+
+enum class MsgBoxStyle : std::uint8_t { kExclamation, kYesNoQuestion };
+enum class MsgBoxResult : std::uint8_t { kOk, kYes, kNo };
 
 // The desktop services the handlers use, and nothing more. Requests whose result the
 // program may ignore (pinning, the notification icon, shell open) report it and never throw; the
@@ -54,6 +58,13 @@ class Desktop {
   virtual void WriteSetting(const Text& application, const Text& section, const Text& key,
                             const Text& value) = 0;
   virtual void FlushSettings(const Text& application) = 0;
+
+  // Shows a message to the user and waits for the answer, kept above the pinned windows.
+  virtual MsgBoxResult MsgBox(const Text& prompt, MsgBoxStyle style) = 0;
+
+  // Reads a file the user gave as XML, refusing it unread when it is larger than
+  // `max_bytes`; never throws.
+  virtual XmlReading ReadXmlFile(const Text& path, std::uint64_t max_bytes) = 0;
 
   // A loaded window by its definition's name, or null.
   virtual Window* FindLoadedWindow(std::string_view name) = 0;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "core/ids.h"
+#include "core/text.h"
 
 namespace quillpad {
 
@@ -17,6 +19,9 @@ struct WindowEvents {
   std::function<void()> close_requested = {};
   // The desktop's notification area was created anew, where the desktop says so.
   std::function<void()> notification_area_created = {};
+  // Files dropped anywhere on the window, by their full paths; a window without this
+  // accepts no dropped files.
+  std::function<void(const std::vector<Text>& paths)> files_dropped = {};
 };
 
 // Runs one handler the way the front end runs every handler (through its event boundary).

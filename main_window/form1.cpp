@@ -51,6 +51,8 @@ void Form1::Session_SaveRequested() {
   run_end_.SaveNow();
 }
 
+void Form1::Form_OLEDragDrop(const std::vector<Text>&) {}
+
 void Form1::Form_MouseMove(std::int16_t, std::int16_t, float x, float) {
   tray_icon_.OnMouseMove(x);
 }

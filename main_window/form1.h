@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "core/desktop.h"
 #include "core/life_cycle.h"
@@ -41,6 +42,10 @@ class Form1 {
   void Command16_Click();
   void Command17_Click();
   void Command18_Click();
+
+  // Files dropped on the window: one PAD file fills the boxes it has values for, once the
+  // user agrees.
+  void Form_OLEDragDrop(const std::vector<Text>& paths);
 
   void MenuItem_Click(MenuItemId item);
   void cr_Click();

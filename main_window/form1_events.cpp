@@ -15,6 +15,10 @@ MainWindowEvents Form1Events(Form1& form, Desktop& desktop, const HandlerRunner&
               .close_requested = [&desktop, run] { run([&] { desktop.UnloadWindow(0); }); },
               .notification_area_created = [&form,
                                             run] { run([&] { form.NotificationArea_Created(); }); },
+              .files_dropped =
+                  [&form, run](const std::vector<Text>& paths) {
+                    run([&] { form.Form_OLEDragDrop(paths); });
+                  },
           },
       .tray_activated =
           [&form, run](TrayActivation activation, std::int64_t time_ms,

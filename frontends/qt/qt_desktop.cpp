@@ -109,6 +109,14 @@ void QtDesktop::FlushSettings(const Text& application) {
   settings_.Flush(ToQString(application));
 }
 
+MsgBoxResult QtDesktop::MsgBox(const Text&, MsgBoxStyle) {
+  return MsgBoxResult::kNo;
+}
+
+XmlReading QtDesktop::ReadXmlFile(const Text&, std::uint64_t) {
+  return {};
+}
+
 Window* QtDesktop::FindLoadedWindow(std::string_view name) {
   return windows_.Find(name);
 }

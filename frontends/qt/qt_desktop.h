@@ -46,6 +46,8 @@ class QtDesktop : public Desktop {
   void WriteSetting(const Text& application, const Text& section, const Text& key,
                     const Text& value) override;
   void FlushSettings(const Text& application) override;
+  MsgBoxResult MsgBox(const Text& prompt, MsgBoxStyle style) override;
+  XmlReading ReadXmlFile(const Text& path, std::uint64_t max_bytes) override;
   Window* FindLoadedWindow(std::string_view name) override;
   Window& LoadWindow(std::string_view name) override;
   int LoadedWindowCount() override;

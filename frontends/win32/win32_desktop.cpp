@@ -102,6 +102,14 @@ void Win32Desktop::FlushSettings(const Text& application) {
   settings_.Flush(application);
 }
 
+MsgBoxResult Win32Desktop::MsgBox(const Text&, MsgBoxStyle) {
+  return MsgBoxResult::kNo;
+}
+
+XmlReading Win32Desktop::ReadXmlFile(const Text&, std::uint64_t) {
+  return {};
+}
+
 Window* Win32Desktop::FindLoadedWindow(std::string_view name) {
   return windows_.Find(name);
 }

@@ -75,6 +75,16 @@ class RecordingDesktop : public Desktop {
     for (auto& [key, value] : staged) settings[key] = value;
     staged.clear();
   }
+  MsgBoxResult MsgBox(const Text& prompt, MsgBoxStyle style) override {
+    Record(style == MsgBoxStyle::kYesNoQuestion ? "MsgBox question" : "MsgBox exclamation");
+    messages.push_back(prompt);
+    return style == MsgBoxStyle::kYesNoQuestion ? answer : MsgBoxResult::kOk;
+  }
+  XmlReading ReadXmlFile(const Text& path, std::uint64_t max_bytes) override {
+    Record("ReadXmlFile " + Narrow(path) + " " + std::to_string(max_bytes));
+    const auto found = xml_files.find(path);
+    return found == xml_files.end() ? XmlReading{} : found->second;
+  }
   Window* FindLoadedWindow(std::string_view name) override { return windows.Find(name); }
   Window& LoadWindow(std::string_view name) override {
     Record("LoadWindow " + std::string(name));
@@ -108,6 +118,11 @@ class RecordingDesktop : public Desktop {
   std::map<SettingKey, Text> settings;
   std::map<SettingKey, Text> staged;
   std::vector<NarrowTrayRecord> records;
+  // What the user is shown, and how a question is answered.
+  std::vector<Text> messages;
+  MsgBoxResult answer = MsgBoxResult::kYes;
+  // The files the XML reader reads, by path; any other reads as unreadable.
+  std::map<Text, XmlReading> xml_files;
   // Windows the tests load by hand have no window of their own, only an unload handler.
   LoadedWindows<std::unique_ptr<RecordingWindow>> windows;
 
