@@ -35,7 +35,9 @@ void FillFromPadFile(Window& window, Desktop& desktop, const std::vector<Text>& 
   for (const PadValue& value : values) {
     const ControlId box = kForm1FieldBoxes[static_cast<std::size_t>(value.source->field)];
     const Text current = window.GetText(box);
-    if (current == value.text) continue;
+    // Boxes typed into on Linux hold bare line feeds where the file's text has CR LF: the
+    // same text, which the user is not asked to replace.
+    if (WithLineBreaks(current, u"\n") == WithLineBreaks(value.text, u"\n")) continue;
     changes.push_back({box, &value});
     if (!current.empty()) replaced.push_back(value.source->name);
   }

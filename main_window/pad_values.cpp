@@ -25,21 +25,6 @@ TextView Trimmed(TextView text) {
   return text.substr(first, text.find_last_not_of(kXmlSpace) - first + 1);
 }
 
-// Every line break as CR LF: both desktops' multi-line boxes show it as a break and give it
-// back as it was set, so a value already in its box compares equal.
-Text WithBoxLineBreaks(TextView text) {
-  Text lines;
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    if (text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n') ++at;
-    if (IsLineBreak(text[at])) {
-      lines += u"\r\n";
-    } else {
-      lines += text[at];
-    }
-  }
-  return lines;
-}
-
 // A single-line box shows no line break: a run of breaks, with the spaces and tabs around
 // it, becomes one space, so that text wrapped in the file reads as one line.
 Text OnOneLine(TextView text) {
@@ -82,6 +67,19 @@ std::optional<TextView> DescriptionLanguage(const std::vector<XmlElement>& eleme
 
 }  // namespace
 
+Text WithLineBreaks(TextView text, TextView line_break) {
+  Text lines;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n') ++at;
+    if (IsLineBreak(text[at])) {
+      lines += line_break;
+    } else {
+      lines += text[at];
+    }
+  }
+  return lines;
+}
+
 std::vector<PadValue> PadValues(const std::vector<XmlElement>& elements) {
   std::unordered_map<TextView, TextView> texts;
   for (const XmlElement& element : elements) texts.emplace(element.path, element.text);
@@ -102,7 +100,7 @@ std::vector<PadValue> PadValues(const std::vector<XmlElement>& elements) {
       const TextView text = Trimmed(found->second);
       if (text.empty()) continue;
       values.push_back(
-          {&field, ShowsLines(field.field) ? WithBoxLineBreaks(text) : OnOneLine(text)});
+          {&field, ShowsLines(field.field) ? WithLineBreaks(text, u"\r\n") : OnOneLine(text)});
       break;
     }
   }

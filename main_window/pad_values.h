@@ -14,6 +14,10 @@ struct PadValue {
   Text text;
 };
 
+// The text with each line break (CR LF, CR or LF) written as `line_break`. Multi-line boxes
+// get CR LF, which both desktops' boxes show as a break and give back as it was set.
+Text WithLineBreaks(TextView text, TextView line_break);
+
 // The values that a PAD file's elements (its root first) give, in kPadFields order, one for
 // each field with a non-empty value. Of elements with the same path the first counts. The
 // descriptions are taken from the English ones where the file has them, else from the first

@@ -129,7 +129,8 @@ TEST_F(PadFillTest, TheQuestionCountsTheBoxesThatChangeAndNamesThoseWhoseTextIsR
   Box(Text1) = u"Sidorov";
   Box(Text12) = u"old@example.com";
   Box(Text19) = u"old-support@example.com";
-  Box(Text17) = u"Line one\r\nLine two";
+  // Typed on Linux, with bare line feeds: the same text as the file's.
+  Box(Text17) = u"Line one\nLine two";
   Drop(PadDocument({
       {u"Company_Info/Company_Name", u"Quill Works"},
       {u"Company_Info/Contact_Info/Author_First_Name", u"Ivan"},
