@@ -102,8 +102,9 @@ XmlReading ReadXmlFile(const QString& path, std::uint64_t max_bytes) {
   if (file.size() > limit) return Refusal(Outcome::kTooLarge);
   // A device tells no size; it is read no further than the limit allows.
   const QByteArray bytes = file.read(limit + 1);
-  if (file.error() != QFileDevice::NoError)
+  if (file.error() != QFileDevice::NoError) {
     return Refusal(Outcome::kUnreadable, file.errorString());
+  }
   if (bytes.size() > limit) return Refusal(Outcome::kTooLarge);
   return Parse(bytes);
 }
