@@ -3,14 +3,18 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
+#include <QUrl>
 #include <QWindow>
 #include <algorithm>
 #include <limits>
@@ -66,6 +70,17 @@ QKeySequence CtrlShortcut(char letter) {
   return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_A + (letter - 'A')));
 }
 
+// The files a drag carries, by their paths; none unless every item is a local file.
+std::vector<Text> DraggedFiles(const QMimeData* data) {
+  std::vector<Text> paths;
+  if (data == nullptr || !data->hasUrls()) return paths;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) return {};
+    paths.push_back(FromQString(url.toLocalFile()));
+  }
+  return paths;
+}
+
 }  // namespace
 
 FormWindow::FormWindow(const WindowLayout& layout, NativeHandle icon_handle)
@@ -80,6 +95,11 @@ FormWindow::FormWindow(const WindowLayout& layout, NativeHandle icon_handle)
   BuildMenus(layout);
   BuildControls(layout);
   PlaceWindow(layout.window);
+}
+
+void FormWindow::SetEvents(WindowEvents events) {
+  events_ = std::move(events);
+  setAcceptDrops(static_cast<bool>(events_.files_dropped));
 }
 
 void FormWindow::BuildMenus(const WindowLayout& layout) {
@@ -131,6 +151,7 @@ QWidget* FormWindow::CreateControl(const ControlDefinition& definition, QWidget*
     case ControlKind::kTextBox: {
       auto* line = new QLineEdit(parent);
       line->setMaxLength(std::numeric_limits<int>::max());  // no limit on any field
+      // Also to see the files dragged over it, which the window takes.
       line->installEventFilter(this);
       control = line;
       break;
@@ -138,6 +159,8 @@ QWidget* FormWindow::CreateControl(const ControlDefinition& definition, QWidget*
     case ControlKind::kMultiLineTextBox: {
       auto* box = new MultiLineTextBox(parent);
       box->installEventFilter(this);
+      // Dragged text and files reach the box through the part that shows its text.
+      box->viewport()->installEventFilter(this);
       control = box;
       break;
     }
@@ -336,8 +359,37 @@ void FormWindow::ReportLabelEvent(QObject* watched, const QEvent& event) {
   }
 }
 
+bool FormWindow::TakeFileDrop(QEvent& event) {
+  const QEvent::Type type = event.type();
+  if (!events_.files_dropped ||
+      (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)) {
+    return false;
+  }
+  auto& drop = static_cast<QDropEvent&>(event);
+  // Only copied: a source asked to move would delete the file once it is dropped.
+  if (!drop.possibleActions().testFlag(Qt::CopyAction)) return false;
+  std::vector<Text> paths = DraggedFiles(drop.mimeData());
+  if (paths.empty()) return false;
+  drop.setDropAction(Qt::CopyAction);
+  drop.accept();
+  if (type == QEvent::Drop) {
+    // Handled once the drop is over, so that the drag's source hears it has ended at once,
+    // not after the user has answered whatever the handler asks.
+    QTimer::singleShot(0, this, [this, paths = std::move(paths)] {
+      if (events_.files_dropped) events_.files_dropped(paths);
+    });
+  }
+  return true;
+}
+
+bool FormWindow::event(QEvent* event) {
+  return TakeFileDrop(*event) || QMainWindow::event(event);
+}
+
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   ReportLabelEvent(watched, *event);
+  // Text boxes take dragged text themselves; dragged files are the window's, over them too.
+  if (TakeFileDrop(*event)) return true;
   if (watched == client_ && event->type() == QEvent::MouseMove) {
     const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
     // Only moves over the window's own background: controls keep theirs.

@@ -19,7 +19,7 @@ class FormWindow : public QMainWindow, public Window {
  public:
   FormWindow(const WindowLayout& layout, NativeHandle icon_handle);
 
-  void SetEvents(WindowEvents events) { events_ = std::move(events); }
+  void SetEvents(WindowEvents events);
   // Called after every Show, so that the desktop can keep pinned windows in front.
   void SetAfterShow(std::function<void()> after_show) { after_show_ = std::move(after_show); }
 
@@ -56,6 +56,7 @@ class FormWindow : public QMainWindow, public Window {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -66,6 +67,7 @@ class FormWindow : public QMainWindow, public Window {
   QWidget* CreateControl(const ControlDefinition& definition, QWidget* parent);
   bool IsMenuShortcut(const QKeyEvent& key) const;
   void ReportLabelEvent(QObject* watched, const QEvent& event);
+  bool TakeFileDrop(QEvent& event);
 
   ClientArea* client_ = nullptr;
   NativeHandle icon_handle_;

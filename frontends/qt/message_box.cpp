@@ -1,11 +1,34 @@
 #include "frontends/qt/message_box.h"
 
+#include <QPushButton>
+
 namespace quillpad::qt {
+namespace {
+
+// Every box of the program bears its name and stays above the pinned main window.
+void Prepare(QMessageBox& box) {
+  box.setWindowTitle(QStringLiteral("Quillpad"));
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+}  // namespace
 
 void ShowMessage(QMessageBox::Icon icon, const QString& text) {
-  QMessageBox box(icon, QStringLiteral("Quillpad"), text, QMessageBox::Ok);
-  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  QMessageBox box(icon, {}, text, QMessageBox::Ok);
+  Prepare(box);
   box.exec();
+}
+
+bool AskYesNo(const QString& text) {
+  QMessageBox box(QMessageBox::Question, {}, text);
+  Prepare(box);
+  // Captions of its own: the toolkit's would be English, as the program loads no translations.
+  QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
 }
 
 }  // namespace quillpad::qt

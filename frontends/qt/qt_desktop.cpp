@@ -8,8 +8,10 @@
 
 #include "core/errors.h"
 #include "core/twips.h"
+#include "frontends/qt/message_box.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/shell_open.h"
+#include "frontends/qt/xml_file_reader.h"
 
 namespace quillpad::qt {
 namespace {
@@ -109,12 +111,16 @@ void QtDesktop::FlushSettings(const Text& application) {
   settings_.Flush(ToQString(application));
 }
 
-MsgBoxResult QtDesktop::MsgBox(const Text&, MsgBoxStyle) {
-  return MsgBoxResult::kNo;
+MsgBoxResult QtDesktop::MsgBox(const Text& prompt, MsgBoxStyle style) {
+  if (style == MsgBoxStyle::kYesNoQuestion) {
+    return AskYesNo(ToQString(prompt)) ? MsgBoxResult::kYes : MsgBoxResult::kNo;
+  }
+  ShowMessage(QMessageBox::Warning, ToQString(prompt));
+  return MsgBoxResult::kOk;
 }
 
-XmlReading QtDesktop::ReadXmlFile(const Text&, std::uint64_t) {
-  return {};
+XmlReading QtDesktop::ReadXmlFile(const Text& path, std::uint64_t max_bytes) {
+  return qt::ReadXmlFile(ToQString(path), max_bytes);
 }
 
 Window* QtDesktop::FindLoadedWindow(std::string_view name) {

@@ -33,6 +33,7 @@ TEST_F(AboutWindowTest, IsBuiltFromItsDefinitionAndLoadedAmongTheWindows) {
   EXPECT_EQ(desktop.FindLoadedWindow("Form2"), about);
   EXPECT_EQ(desktop.IndexOf(*about), 0);
   EXPECT_FALSE(about->windowIcon().isNull());
+  EXPECT_FALSE(about->acceptDrops());
   EXPECT_EQ(Label(Form2Control::Label1)->text(), QStringLiteral("Quillpad v.2"));
   EXPECT_EQ(Label(Form2Control::Label1)->font().pixelSize(), 24);
   EXPECT_EQ(Label(Form2Control::Label3)->font().pixelSize(), 18);
