@@ -74,6 +74,17 @@ class PadDrop(PadDropOnOneDesktop):
     def test_yes_fills_the_boxes_and_closing_stores_them(self):
         self.assert_yes_fills_the_boxes_and_closing_stores_them(self.desktop.box_point("company"))
 
+    def test_files_of_every_kind_authors_keep_fill_the_boxes(self):
+        for name in ("pad311_crlf", "pad40", "windows1251", "latin1", "utf16le_bom",
+                     "pad311_german"):
+            with self.subTest(name):
+                self.pad = sample(name)
+                self.assert_yes_fills_the_boxes_and_closing_stores_them(
+                    self.desktop.box_point("city"))
+                self.desktop.end_program()
+                self.desktop.seed_settings(STORED)
+                self.launch_and_show()
+
     def test_no_changes_nothing_and_ctrl_e_stores_the_profile_as_it_was(self):
         box = self.drop_pad_file_on(self.desktop.client_point(136, 300))  # the background
         self.answer(box, ["Tab", "space"])  # from "Да" to "Нет", and press it
