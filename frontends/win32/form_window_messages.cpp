@@ -131,14 +131,15 @@ void FormWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
 
 void FormWindow::TakeDrop(HDROP drop) {
   std::vector<Text> paths;
-  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  // A window that its message box has disabled takes no drop, as it takes no click.
+  const UINT count = IsWindowEnabled(hwnd()) ? DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) : 0;
   for (UINT i = 0; i < count; ++i) {
     std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
     path.resize(DragQueryFileW(drop, i, path.data(), UINT(path.size())));
     paths.push_back(FromWide(path));
   }
   DragFinish(drop);
-  if (events_.files_dropped) events_.files_dropped(paths);
+  if (count > 0 && events_.files_dropped) events_.files_dropped(paths);
 }
 
 LRESULT CALLBACK FormWindow::ControlProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,

@@ -181,7 +181,7 @@ HDROP DropOf(const std::vector<std::wstring>& paths) {
   return static_cast<HDROP>(memory);
 }
 
-TEST_F(Form1WindowTest, DroppedFilesAreTakenOnlyWithAHandlerAndArriveByTheirFullPaths) {
+TEST_F(Form1WindowTest, DroppedFilesAreTakenOnlyWithAHandlerAndWhileEnabledByTheirFullPaths) {
   auto accepts_files = [&] {
     return (GetWindowLongW(window.hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
   };
@@ -195,6 +195,11 @@ TEST_F(Form1WindowTest, DroppedFilesAreTakenOnlyWithAHandlerAndArriveByTheirFull
   SendMessageW(window.hwnd(), WM_DROPFILES,
                reinterpret_cast<WPARAM>(DropOf({L"C:\\pad\\Программа.xml", L"D:\\b.xml"})), 0);
   EXPECT_EQ(drops, (std::vector<std::vector<Text>>{{u"C:\\pad\\Программа.xml", u"D:\\b.xml"}}));
+
+  // As while a message box of the window waits for its answer.
+  EnableWindow(window.hwnd(), FALSE);
+  SendMessageW(window.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({L"C:\\c.xml"})), 0);
+  EXPECT_EQ(drops.size(), 1u);
 }
 
 TEST(Form2WindowTest, TheAboutWindowHasNoMinimiseButtonAndItsOwnIcon) {
