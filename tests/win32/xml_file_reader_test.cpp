@@ -28,9 +28,14 @@ std::string Encoded(UINT code_page, std::wstring_view text) {
   return bytes;
 }
 
-std::string Utf16WithMark(std::wstring_view text) {
-  const std::wstring marked = L'\xfeff' + std::wstring(text);
-  return std::string(reinterpret_cast<const char*>(marked.data()), marked.size() * sizeof(wchar_t));
+std::string Utf16WithMark(std::wstring_view text, bool big_endian = false) {
+  std::string bytes;
+  for (const wchar_t unit : L'\xfeff' + std::wstring(text)) {
+    const char low = static_cast<char>(unit & 0xff);
+    const char high = static_cast<char>(unit >> 8);
+    bytes.append({big_endian ? high : low, big_endian ? low : high});
+  }
+  return bytes;
 }
 
 Elements ElementsOf(const XmlReading& reading) {
@@ -75,6 +80,9 @@ TEST_F(XmlFileReaderTest, EveryEncodingOfOlderAndNewerPadFilesReadsAlike) {
        russian},
       {"UTF-8 with its mark", "\xef\xbb\xbf" + Encoded(CP_UTF8, document(L"", russian)), russian},
       {"UTF-16 with its mark", Utf16WithMark(document(L"<?xml version=\"1.0\"?>", russian)),
+       russian},
+      {"big-endian UTF-16 with its mark",
+       Utf16WithMark(document(L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>", russian), true),
        russian},
       {"windows-1251",
        Encoded(1251, document(L"<?xml version=\"1.0\" encoding=\"windows-1251\"?>", russian)),
