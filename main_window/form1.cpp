@@ -7,6 +7,7 @@
 #include "core/life_cycle.h"
 #include "core/profile_store.h"
 #include "main_window/copy_buttons.h"
+#include "main_window/pad_fill.h"
 #include "main_window/pages.h"
 
 namespace quillpad {
@@ -51,7 +52,9 @@ void Form1::Session_SaveRequested() {
   run_end_.SaveNow();
 }
 
-void Form1::Form_OLEDragDrop(const std::vector<Text>&) {}
+void Form1::Form_OLEDragDrop(const std::vector<Text>& paths) {
+  FillFromPadFile(window_, desktop_, paths);
+}
 
 void Form1::Form_MouseMove(std::int16_t, std::int16_t, float x, float) {
   tray_icon_.OnMouseMove(x);

@@ -61,6 +61,14 @@ TEST_F(Form1EventsTest, TheWindowsOwnEventsReachTheirHandlersThroughTheBoundary)
   EXPECT_EQ(runs, 4);
 }
 
+TEST_F(Form1EventsTest, FilesDroppedOnTheWindowReachTheirHandlerThroughTheBoundary) {
+  events.window.files_dropped({u"/a.xml", u"/b.xml"});
+  EXPECT_EQ(Taken(), Log{"desktop.MsgBox exclamation"});
+  events.window.files_dropped({u"/a.xml"});
+  EXPECT_EQ(Taken(), (Log{"desktop.ReadXmlFile /a.xml 4194304", "desktop.MsgBox exclamation"}));
+  EXPECT_EQ(runs, 2);
+}
+
 TEST_F(Form1EventsTest, TheIconsAndTheNotificationAreasEventsReachTheirHandlers) {
   events.load();
   Taken();
