@@ -4,14 +4,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
-#include "frontends/win32/declared_encoding.h"
 #include "frontends/win32/system_message.h"
 #include "frontends/win32/unique_handle.h"
 #include "frontends/win32/win32_text.h"
 #include "frontends/win32/windows_api.h"
+#include "frontends/win32/xml_recoding.h"
 #include "frontends/win32/xmllite_reader.h"
 
 namespace quillpad::win32 {
@@ -98,32 +97,14 @@ XmlReading ReadElements(std::string_view bytes, HRESULT& failure) {
   return reading;
 }
 
-// The text of a file marked as big-endian UTF-16, little-endian.
-std::optional<std::string> LittleEndian(std::string_view bytes) {
-  if (!bytes.starts_with("\xfe\xff")) return std::nullopt;
-  std::string swapped(bytes);
-  for (std::size_t i = 0; i + 1 < swapped.size(); i += 2) std::swap(swapped[i], swapped[i + 1]);
-  return swapped;
-}
-
 XmlReading ReadXml(std::string_view bytes) {
   HRESULT failure = S_OK;
   XmlReading reading = ReadElements(bytes, failure);
-  // XmlLite decodes the encodings it knows itself: Wine's knows only UTF-8, UTF-16 and
-  // US-ASCII, and Windows' may need MLang for the others. A file in another encoding that
-  // its declaration names is decoded by the system and read by XmlLite again, as UTF-16.
-  if (failure == Code(WC_E_ENCNAME) || failure == Code(MX_E_ENCODING)) {
-    if (const std::optional<std::wstring> decoded = DecodeAsDeclared(bytes)) {
-      return ReadElements(std::string_view(reinterpret_cast<const char*>(decoded->data()),
-                                           decoded->size() * sizeof(wchar_t)),
-                          failure);
-    }
+  if (SUCCEEDED(failure) || reading.outcome == XmlReading::Outcome::kDocumentType) {
+    return reading;
   }
-  // Wine's XmlLite finds nothing at all in big-endian UTF-16.
-  if (failure == Code(WC_E_ROOTELEMENT)) {
-    if (const std::optional<std::string> swapped = LittleEndian(bytes)) {
-      return ReadElements(*swapped, failure);
-    }
+  if (const std::optional<std::string> recoded = RecodedAsUtf8(bytes, failure)) {
+    return ReadElements(*recoded, failure);
   }
   return reading;
 }
