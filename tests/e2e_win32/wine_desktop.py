@@ -87,7 +87,8 @@ class WineDesktop(Desktop):
         section = SETTINGS_KEY.replace("HKCU", "HKEY_CURRENT_USER")
         lines = ["Windows Registry Editor Version 5.00", "", f"[{section}]"]
         for key, value in values.items():
-            escaped = value.replace("\\", "\\\\").replace('"', '\\"')
+            escaped = (value.replace("\\", "\\\\").replace('"', '\\"')
+                       .replace("\r", "\\r").replace("\n", "\\n"))
             lines.append(f'"{key}"="{escaped}"')
         path = os.path.join(self.root_dir, "profile.reg")
         with open(path, "w", encoding="utf-16") as f:
