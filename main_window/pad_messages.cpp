@@ -74,7 +74,7 @@ Text PadFillQuestion(std::size_t count, const std::vector<TextView>& replaced) {
   if (!replaced.empty()) {
     question += replaced.size() == 1 ? u"\n\nПрежний текст будет заменён в поле:"
                                      : u"\n\nПрежний текст будет заменён в полях:";
-    for (TextView name : replaced) question += u"\n" + Text(name);
+    for (TextView name : replaced) question.append(u"\n").append(name);
   }
   return question + u"\n\nЗаполнить?";
 }

@@ -28,7 +28,8 @@ class FormWindow : public Window {
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
-  void SetEvents(WindowEvents events) { events_ = std::move(events); }
+  // The window takes dropped files only when the events have a handler for them.
+  void SetEvents(WindowEvents events);
 
   std::string_view name() const { return name_; }
   HWND hwnd() const { return hwnd_.get(); }
@@ -76,6 +77,7 @@ class FormWindow : public Window {
   LRESULT ReceiveForControl(BuiltControl& control, UINT message, WPARAM wparam, LPARAM lparam);
   std::optional<LRESULT> ColourControl(HDC dc, HWND control);
   void OnCommand(WPARAM wparam, LPARAM lparam);
+  void TakeDrop(HDROP drop);
   void PaintBackground(HDC dc);
 
   void CreateFrame(const WindowDefinition& window, bool has_menu_bar);

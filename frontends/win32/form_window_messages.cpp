@@ -1,7 +1,11 @@
+#include <string>
+#include <vector>
+
 #include "frontends/win32/form_window.h"
 #include "frontends/win32/line_wrapping.h"
 #include "frontends/win32/screen.h"
 #include "frontends/win32/system_colours.h"
+#include "frontends/win32/win32_text.h"
 
 // A form window's messages, each turned into an event for the handlers or answered here.
 namespace quillpad::win32 {
@@ -16,6 +20,11 @@ UINT TaskbarCreatedMessage() {
 }
 
 }  // namespace
+
+void FormWindow::SetEvents(WindowEvents events) {
+  events_ = std::move(events);
+  DragAcceptFiles(hwnd(), events_.files_dropped ? TRUE : FALSE);
+}
 
 bool FormWindow::TranslateKeys(MSG& message) const {
   if (!hwnd_ || (message.hwnd != hwnd() && !IsChild(hwnd(), message.hwnd))) return false;
@@ -54,6 +63,11 @@ LRESULT FormWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case kTakePaste:
       TakePaste();
+      return 0;
+    case WM_DROPFILES:
+      // Posted, on Windows and by Wine's X11 driver alike, once the drag source has been
+      // told the drop is done: the handler may ask its question here.
+      TakeDrop(reinterpret_cast<HDROP>(wparam));
       return 0;
     case WM_CLOSE:
       // Closing is an unload request: the handlers decide, and the process ends from there.
@@ -113,6 +127,19 @@ void FormWindow::OnCommand(WPARAM wparam, LPARAM lparam) {
       events_.click) {
     events_.click(built.definition->id);
   }
+}
+
+void FormWindow::TakeDrop(HDROP drop) {
+  std::vector<Text> paths;
+  // A window that its message box has disabled takes no drop, as it takes no click.
+  const UINT count = IsWindowEnabled(hwnd()) ? DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) : 0;
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    path.resize(DragQueryFileW(drop, i, path.data(), UINT(path.size())));
+    paths.push_back(FromWide(path));
+  }
+  DragFinish(drop);
+  if (count > 0 && events_.files_dropped) events_.files_dropped(paths);
 }
 
 LRESULT CALLBACK FormWindow::ControlProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,

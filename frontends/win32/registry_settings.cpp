@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/errors.h"
+#include "frontends/win32/system_message.h"
 #include "frontends/win32/unique_handle.h"
 #include "frontends/win32/win32_text.h"
 #include "frontends/win32/windows_api.h"
@@ -16,18 +17,7 @@ namespace {
 constexpr TextView kUserHive = u"HKEY_CURRENT_USER\\";
 
 std::string SystemReason(LSTATUS status) {
-  wchar_t* text = nullptr;
-  FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  const UniqueLocal owned(text);
-  std::wstring reason = text != nullptr ? text : L"";
-  while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' ||
-                             reason.back() == L'.' || reason.back() == L' ')) {
-    reason.pop_back();
-  }
-  if (reason.empty()) return "код ошибки " + std::to_string(status);
-  return Utf8FromWide(reason);
+  return Utf8FromWide(SystemMessage(static_cast<DWORD>(status)));
 }
 
 [[noreturn]] void ThrowWriteFailure(const Text& path, LSTATUS status) {

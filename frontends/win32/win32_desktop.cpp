@@ -9,6 +9,7 @@
 #include "frontends/win32/screen.h"
 #include "frontends/win32/win32_text.h"
 #include "frontends/win32/windows_api.h"
+#include "frontends/win32/xml_file_reader.h"
 
 namespace quillpad::win32 {
 FormWindow& Win32Desktop::AddLoadedWindow(std::unique_ptr<FormWindow> window,
@@ -102,12 +103,26 @@ void Win32Desktop::FlushSettings(const Text& application) {
   settings_.Flush(application);
 }
 
-MsgBoxResult Win32Desktop::MsgBox(const Text&, MsgBoxStyle) {
-  return MsgBoxResult::kNo;
+MsgBoxResult Win32Desktop::MsgBox(const Text& prompt, MsgBoxStyle style) {
+  UINT flags = style == MsgBoxStyle::kYesNoQuestion ? MB_YESNO | MB_ICONQUESTION
+                                                    : MB_OK | MB_ICONEXCLAMATION;
+  // Owned by the shown main window, the box stays above it however it is pinned; with no
+  // window shown it is kept above every pinned window by itself.
+  HWND owner = windows_.Count() > 0 ? windows_.At(0)->hwnd() : nullptr;
+  if (owner != nullptr && !IsWindowVisible(owner)) owner = nullptr;
+  if (owner == nullptr) flags |= MB_TOPMOST;
+  switch (MessageBoxW(owner, Wide(prompt).c_str(), L"Quillpad", flags | MB_SETFOREGROUND)) {
+    case IDYES:
+      return MsgBoxResult::kYes;
+    case IDNO:
+      return MsgBoxResult::kNo;
+    default:
+      return MsgBoxResult::kOk;
+  }
 }
 
-XmlReading Win32Desktop::ReadXmlFile(const Text&, std::uint64_t) {
-  return {};
+XmlReading Win32Desktop::ReadXmlFile(const Text& path, std::uint64_t max_bytes) {
+  return ReadXmlFromFile(Wide(path), max_bytes);
 }
 
 Window* Win32Desktop::FindLoadedWindow(std::string_view name) {

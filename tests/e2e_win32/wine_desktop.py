@@ -7,6 +7,7 @@ test's program meets a new X display.
 """
 
 import os
+import re
 import subprocess
 import time
 import unittest
@@ -17,6 +18,12 @@ SETTINGS_KEY = r"HKCU\Software\VB and VBA Program Settings\Quillpad\Setting"
 APPLICATION_KEY = r"HKCU\Software\VB and VBA Program Settings\Quillpad"
 # Wine's own start-up and shell take longer than a native program's.
 WINE_TIMEOUT = 60.0
+
+
+def _unescaped(exported):
+    """A name or text as an export writes it: backslash escapes for the quote, the
+    backslash and the two line-break characters."""
+    return re.sub(r"\\(.)", lambda m: {"r": "\r", "n": "\n"}.get(m[1], m[1]), exported)
 
 
 def _required(name):
@@ -80,7 +87,8 @@ class WineDesktop(Desktop):
         section = SETTINGS_KEY.replace("HKCU", "HKEY_CURRENT_USER")
         lines = ["Windows Registry Editor Version 5.00", "", f"[{section}]"]
         for key, value in values.items():
-            escaped = value.replace("\\", "\\\\").replace('"', '\\"')
+            escaped = (value.replace("\\", "\\\\").replace('"', '\\"')
+                       .replace("\r", "\\r").replace("\n", "\\n"))
             lines.append(f'"{key}"="{escaped}"')
         path = os.path.join(self.root_dir, "profile.reg")
         with open(path, "w", encoding="utf-16") as f:
@@ -99,14 +107,20 @@ class WineDesktop(Desktop):
 
     def stored_text(self, key):
         """One stored value exactly, character for character (an export keeps UTF-16)."""
+        return self.stored_texts().get(key)
+
+    def stored_texts(self):
+        """Every stored text value by name, read back from one export of the registry."""
         path = os.path.join(self.root_dir, "export.reg")
         self.wine("reg", "export", SETTINGS_KEY, path, "/y")
-        with open(path, encoding="utf-16") as f:
-            for line in f.read().splitlines():
-                if line.startswith(f'"{key}"='):
-                    value = line[len(key) + 4:-1]
-                    return value.replace('\\"', '"').replace("\\\\", "\\")
-        return None
+        with open(path, encoding="utf-16", newline="") as f:
+            lines = f.read().split("\r\n")
+        texts = {}
+        for line in lines:
+            found = re.fullmatch(r'"((?:[^"\\]|\\.)*)"="(.*)"', line)
+            if found:
+                texts[_unescaped(found[1])] = _unescaped(found[2])
+        return texts
 
     # ---- the tray ---------------------------------------------------------
 

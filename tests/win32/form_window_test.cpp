@@ -2,11 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+#include <vector>
+
 #include "about/form2_definition.h"
 #include "core/twips.h"
 #include "frontends/win32/clipboard.h"
 #include "frontends/win32/screen.h"
 #include "frontends/win32/windows_api.h"
+// clang-format off
+#include <shlobj.h>
+// clang-format on
 #include "main_window/form1_definition.h"
 
 namespace quillpad::win32 {
@@ -156,6 +163,43 @@ TEST_F(Form1WindowTest, ButtonsShowTheHandPointer) {
   SendMessageW(button, WM_SETCURSOR, reinterpret_cast<WPARAM>(button), HTCLIENT);
   EXPECT_EQ(GetCursor(), HandCursor());
   EXPECT_NE(HandCursor(), nullptr);
+}
+
+// A drop as the shell hands it over: a DROPFILES header and the paths, each ended by a
+// null, with one more null after the last.
+HDROP DropOf(const std::vector<std::wstring>& paths) {
+  std::wstring list;
+  for (const std::wstring& path : paths) list += path + L'\0';
+  list += L'\0';
+  const std::size_t list_bytes = list.size() * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list_bytes);
+  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), list.data(), list_bytes);
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+TEST_F(Form1WindowTest, DroppedFilesAreTakenOnlyWithAHandlerAndWhileEnabledByTheirFullPaths) {
+  auto accepts_files = [&] {
+    return (GetWindowLongW(window.hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
+  };
+  window.SetEvents({});
+  EXPECT_FALSE(accepts_files());
+
+  std::vector<std::vector<Text>> drops;
+  window.SetEvents(
+      {.files_dropped = [&](const std::vector<Text>& paths) { drops.push_back(paths); }});
+  EXPECT_TRUE(accepts_files());
+  SendMessageW(window.hwnd(), WM_DROPFILES,
+               reinterpret_cast<WPARAM>(DropOf({L"C:\\pad\\Программа.xml", L"D:\\b.xml"})), 0);
+  EXPECT_EQ(drops, (std::vector<std::vector<Text>>{{u"C:\\pad\\Программа.xml", u"D:\\b.xml"}}));
+
+  // As while a message box of the window waits for its answer.
+  EnableWindow(window.hwnd(), FALSE);
+  SendMessageW(window.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({L"C:\\c.xml"})), 0);
+  EXPECT_EQ(drops.size(), 1u);
 }
 
 TEST(Form2WindowTest, TheAboutWindowHasNoMinimiseButtonAndItsOwnIcon) {

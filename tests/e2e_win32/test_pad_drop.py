@@ -1,0 +1,69 @@
+"""Quillpad.exe under Wine: a PAD file that another X client drops on a box of the shown
+window (a real XDND drop, which Wine's X11 driver hands over as WM_DROPFILES) fills the
+boxes once the question is answered "Yes", and leaving saves them; "No" changes nothing.
+
+Both cases share one Wine session: each starts the program on the same display."""
+
+import unittest
+
+import pad_samples
+from desktop import SETTINGS_KEYS, wait_until
+from wine_desktop import WINE_TIMEOUT, WineDesktop
+from xdnd_drag_source import drop_files
+
+SAMPLE = pad_samples.sample("pad311")
+# What the profile holds before the drop: a box the file gives another value, and boxes
+# the file has no counterpart for.
+STORED = {"company": "Прежняя фирма", "midname": "Иванович", "comments": "Своё\r\nпримечание"}
+# Stored by the program itself: where the window stands.
+PLACE_KEYS = {"top", "left"}
+
+
+class PadDrop(unittest.TestCase):
+
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = WineDesktop()
+        cls.addClassCleanup(cls.desktop.close)
+        cls.desktop.start()
+        cls.pad_path = SAMPLE.write(cls.desktop.root_dir)
+
+    def setUp(self):
+        self.desktop.forget_profile()
+        self.desktop.store_profile(STORED)
+        self.desktop.launch()
+        self.desktop.double_click_tray_icon()
+        self.window = self.desktop.wait_main_window_mapped(WINE_TIMEOUT)
+
+    def drop_and_answer(self, key):
+        """Drop the PAD file on a box, then answer the question with a key."""
+        x, y = self.desktop.box_point("company")
+        outcome = drop_files(self.desktop.display_name, x, y, [self.pad_path])
+        # Wine tells the drag source the drop is done before the program asks anything.
+        self.assertTrue(outcome, outcome.message)
+        question = wait_until(self.desktop.message_boxes, WINE_TIMEOUT, what="the question")[0]
+        # Owned by the pinned window, the question stays above it.
+        self.assertTrue(self.desktop.stacked_above(question, self.window))
+        self.desktop.activate(question)
+        self.desktop.key(key)
+        wait_until(lambda: not self.desktop.message_boxes(), what="the question to close")
+
+    def leave(self):
+        self.desktop.send_close_request(self.window)
+        self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
+        stored = self.desktop.stored_texts()
+        self.assertEqual(set(stored), set(SETTINGS_KEYS))
+        return {key: value for key, value in stored.items() if key not in PLACE_KEYS}
+
+    def test_yes_fills_the_boxes_and_leaving_saves_them(self):
+        self.drop_and_answer("Return")  # "Yes" is the default button
+        self.assertEqual(self.leave(), SAMPLE.expected_values(STORED))
+
+    def test_no_leaves_the_profile_as_it_was(self):
+        self.drop_and_answer("n")
+        self.assertEqual(self.leave(),
+                         {key: STORED.get(key, "") for key in pad_samples.FIELD_KEYS})
+
+
+if __name__ == "__main__":
+    unittest.main()
