@@ -5,7 +5,7 @@ filling the profile from a dropped file, with what each should do to the 23 fiel
     sample = pad_samples.sample("pad311")              # or any name in SAMPLE_NAMES
     path = sample.write(folder)                        # the file, named sample.file_name
     sample.expected_values(before)                     # good files: the 23 values after
-    sample.refusal, sample.error_line                  # bad files: why it is refused
+    sample.refusal                                     # bad files: why it is refused
 
 Good samples (refusal is None) hold invented authors and programs:
 
@@ -28,8 +28,7 @@ Good samples (refusal is None) hold invented authors and programs:
 
 Bad samples, with `refusal` one of the kinds below:
 
-    not_xml          NOT_XML: a mismatched end tag on line `error_line` (parsers count the
-                     column differently, so only the line is given)
+    not_xml          NOT_XML: a mismatched end tag
     wrong_root       WRONG_ROOT: well-formed, PAD-like content under another root element
     billion_laughs   DOCTYPE: nested internal entities that would expand to gigabytes
     external_entity  DOCTYPE: an entity naming SYSTEM "file:///etc/passwd"
@@ -68,7 +67,6 @@ class Sample:
     data: bytes
     fills: dict = None  # key -> the text the file gives it, line breaks as "\n"
     refusal: str = None
-    error_line: int = None
 
     def write(self, folder):
         path = os.path.join(folder, self.file_name)
@@ -82,15 +80,6 @@ class Sample:
         for key, text in (self.fills or {}).items():
             values[key] = text.replace("\n", line_break)
         return values
-
-    def changed_keys(self, before=None, line_break="\r\n"):
-        """The fields whose text the fill changes, in FIELD_KEYS order."""
-        after = self.expected_values(before, line_break)
-        return [k for k in FIELD_KEYS if after[k] != (before or {}).get(k, "")]
-
-    def overwritten_keys(self, before=None, line_break="\r\n"):
-        """The changed fields that held text before (the question names them)."""
-        return [k for k in self.changed_keys(before, line_break) if (before or {}).get(k)]
 
 
 # ---- writing a PAD document ----------------------------------------------------
@@ -403,8 +392,7 @@ def _not_xml():
     lines = _pad311().split("\n")
     line = next(i for i, t in enumerate(lines) if "<City_Town>" in t)
     lines[line] = lines[line].replace("</City_Town>", "</City_Twon>")
-    return Sample("not_xml", "not_xml.xml", "\n".join(lines).encode("utf-8"),
-                  refusal=NOT_XML, error_line=line + 1)
+    return Sample("not_xml", "not_xml.xml", "\n".join(lines).encode("utf-8"), refusal=NOT_XML)
 
 
 def _billion_laughs():

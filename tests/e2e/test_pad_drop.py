@@ -8,7 +8,7 @@ import unittest
 
 from desktop import Desktop, DesktopTestCase, wait_until
 from pad_samples import FIELD_KEYS, sample
-from xdnd_drag_source import drop_files
+from xdnd_drag_source import drop_files, drop_text
 
 # A profile already in use: some boxes the file fills hold other text, and the boxes it
 # never touches hold text too. Stored at a place of its own, which the program keeps.
@@ -90,6 +90,15 @@ class PadDrop(PadDropOnOneDesktop):
         self.answer(box, ["Tab", "space"])  # from "Да" to "Нет", and press it
         self.save_and_exit()
         self.assert_stored({key: STORED.get(key, "") for key in FIELD_KEYS})
+
+
+    def test_text_dropped_on_a_box_goes_into_it_as_before(self):
+        outcome = drop_text(self.desktop.display_name, *self.desktop.box_point("city"),
+                            "Springfield")
+        self.assertTrue(outcome, outcome.message)
+        self.save_and_exit()
+        self.assertFalse(self.desktop.message_boxes())
+        self.assertEqual(self.stored_values()["city"], "Springfield")
 
 
 class PadDropUnderOpenbox(PadDropOnOneDesktop):

@@ -1,7 +1,8 @@
 """Pictures of the program for the documentation.
 
 Runs only when QUILLPAD_SCREENSHOTS names a folder (the test run gives one in the build
-tree); it takes main-window.png, program-page.png and about-window.png there, and
+tree); it takes main-window.png, program-page.png, about-window.png and
+pad-question.png (the question a dropped PAD file brings) there, and
 scripts/refresh-docs copies them to docs/screenshots.
 """
 
@@ -9,6 +10,8 @@ import os
 import unittest
 
 from desktop import CLIENT_WIDTH, DesktopTestCase
+from pad_samples import sample
+from xdnd_drag_source import drop_files
 
 SCREENSHOTS = os.environ.get("QUILLPAD_SCREENSHOTS")
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -68,6 +71,18 @@ class Screenshots(DesktopTestCase):
         self.launch_and_show()
         about = self.desktop.open_about()
         self.save(about, "about-window.png", ABOUT_WIDTH)
+
+    def test_question_of_a_dropped_pad_file(self):
+        # A profile begun by hand: the question names the boxes whose text would go.
+        self.desktop.seed_settings(
+            {key: SAMPLE_PROFILE[key] for key in ("name", "lastname", "email", "comments")})
+        self.launch_and_show()
+        path = sample("pad311").write(self.desktop.root_dir)
+        outcome = drop_files(self.desktop.display_name, *self.desktop.box_point("company"),
+                             [path])
+        self.assertTrue(outcome, outcome.message)
+        question = self.desktop.wait_message_box()
+        self.save(question, "pad-question.png", self.desktop.geometry(question).width)
 
 if __name__ == "__main__":
     unittest.main()
