@@ -2,7 +2,7 @@
 window (a real XDND drop, which Wine's X11 driver hands over as WM_DROPFILES) fills the
 boxes once the question is answered "Yes", and leaving saves them; "No" changes nothing.
 
-Both cases share one Wine session: each starts the program on the same display."""
+The cases of a class share one Wine session: each starts the program on the same display."""
 
 import unittest
 
@@ -19,11 +19,14 @@ STORED = {"company": "Прежняя фирма", "midname": "Иванович",
 PLACE_KEYS = {"top", "left"}
 
 
-class PadDrop(unittest.TestCase):
+class PadDropOnOneDesktop(unittest.TestCase):
+    """The case every desktop runs, and what the cases share."""
+
+    window_manager = None
 
     @classmethod
     def setUpClass(cls):
-        cls.desktop = WineDesktop()
+        cls.desktop = WineDesktop(window_manager=cls.window_manager)
         cls.addClassCleanup(cls.desktop.close)
         cls.desktop.start()
         cls.pad_path = SAMPLE.write(cls.desktop.root_dir)
@@ -62,6 +65,9 @@ class PadDrop(unittest.TestCase):
         self.drop_and_answer("Return")  # "Yes" is the default button
         self.assertEqual(self.leave(), SAMPLE.expected_values(STORED))
 
+
+class PadDrop(PadDropOnOneDesktop):
+
     def test_pad_4_0_and_windows_1251_files_fill_the_boxes_too(self):
         # Wine's own XML reader knows no windows-1251: the program reads such files anyway.
         for number, name in enumerate(("pad40", "windows1251")):
@@ -77,6 +83,14 @@ class PadDrop(unittest.TestCase):
         self.assertEqual(self.leave(),
                          {key: STORED.get(key, "") for key in pad_samples.FIELD_KEYS})
 
+
+class PadDropUnderOpenbox(PadDropOnOneDesktop):
+    """The window manager frames the window and stacks the question."""
+
+    window_manager = "openbox"
+
+
+del PadDropOnOneDesktop  # only its subclasses run
 
 if __name__ == "__main__":
     unittest.main()
