@@ -11,6 +11,8 @@ import unittest
 from Xlib import display as xdisplay
 
 from desktop import MAIN_WINDOW_TITLE, Desktop, binary_path, kill_group, wait_until
+from pad_samples import sample
+from xdnd_drag_source import drop_files
 
 # The compositor's own start, and its X server's, take longer than Xvfb's.
 COMPOSITOR_TIMEOUT = 60.0
@@ -97,6 +99,14 @@ class Wayland(unittest.TestCase):
         window = self.desktop.wait_main_window_mapped(COMPOSITOR_TIMEOUT)
         wait_until(lambda: "_NET_WM_STATE_ABOVE" in self.desktop.net_wm_state(window),
                    COMPOSITOR_TIMEOUT, what="the main window to be kept above others")
+        # A PAD file dropped by another X client: its question stands above the pinned window.
+        path = sample("pad311").write(self.desktop.root_dir)
+        outcome = drop_files(self.desktop.display_name, *self.desktop.box_point("company"),
+                             [path], timeout=COMPOSITOR_TIMEOUT)
+        self.assertTrue(outcome, outcome.message)
+        question = self.desktop.wait_message_box()
+        wait_until(lambda: self.desktop.stacked_above(question, window), COMPOSITOR_TIMEOUT,
+                   what="the question to stand above the pinned window")
 
     def test_on_wayland_it_runs_and_saves_without_moving_the_stored_place(self):
         self.desktop.seed_settings(dict(STORED_PLACE, name="Ivan"))
