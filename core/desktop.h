@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
+#include "core/screen_rect.h"
 #include "core/text.h"
 #include "core/window.h"
 #include "core/xml_reading.h"
@@ -43,6 +45,9 @@ class Desktop {
   virtual bool NotifyIcon(NotifyIconMessage message, const NarrowTrayRecord& record) = 0;
 
   virtual float TwipsPerPixelX() = 0;
+
+  // What each screen leaves to windows, less its panels; none where that is not known.
+  virtual std::vector<ScreenRect> ScreenWorkAreas() = 0;
 
   // The running executable's file name without folder and extension: the store's
   // application name.

@@ -25,10 +25,10 @@ constexpr std::array kHiddenAtStartup = {
 }  // namespace
 
 Form1::Form1(Window& window, Desktop& desktop)
-    : window_(window),
+    : window_(window, desktop),
       desktop_(desktop),
-      tray_icon_(window, desktop, IdOf<MenuId>(Form1Menu::pop)),
-      run_end_(window, desktop, kForm1FieldBoxes) {}
+      tray_icon_(window_, desktop, IdOf<MenuId>(Form1Menu::pop)),
+      run_end_(window_, desktop, kForm1FieldBoxes) {}
 
 void Form1::Form_Load() {
   desktop_.KeepOnTop(window_.Handle());

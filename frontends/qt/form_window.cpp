@@ -266,6 +266,14 @@ void FormWindow::SetLeft(float twips) {
   MoveOuterCorner(QPoint(TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel), pos().y()));
 }
 
+float FormWindow::Width() {
+  return static_cast<float>(frameGeometry().width()) * kTwipsPerDeviceIndependentPixel;
+}
+
+float FormWindow::Height() {
+  return static_cast<float>(frameGeometry().height()) * kTwipsPerDeviceIndependentPixel;
+}
+
 bool FormWindow::PlaceKnown() {
   return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QScreen>
 
 #include "core/errors.h"
 #include "core/twips.h"
@@ -85,6 +86,18 @@ bool QtDesktop::NotifyIcon(NotifyIconMessage message, const NarrowTrayRecord& re
 
 float QtDesktop::TwipsPerPixelX() {
   return kTwipsPerDeviceIndependentPixel;
+}
+
+std::vector<ScreenRect> QtDesktop::ScreenWorkAreas() {
+  std::vector<ScreenRect> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->availableGeometry();
+    constexpr float kTwips = kTwipsPerDeviceIndependentPixel;
+    areas.push_back({static_cast<float>(area.x()) * kTwips, static_cast<float>(area.y()) * kTwips,
+                     static_cast<float>(area.width()) * kTwips,
+                     static_cast<float>(area.height()) * kTwips});
+  }
+  return areas;
 }
 
 Text QtDesktop::ExecutableBaseName() {

@@ -39,6 +39,7 @@ class QtDesktop : public Desktop {
   bool TrayAvailable() override;
   bool NotifyIcon(NotifyIconMessage message, const NarrowTrayRecord& record) override;
   float TwipsPerPixelX() override;
+  std::vector<ScreenRect> ScreenWorkAreas() override;
   Text ExecutableBaseName() override;
   char16_t DecimalSeparator() override;
   Text ReadSetting(const Text& application, const Text& section, const Text& key,

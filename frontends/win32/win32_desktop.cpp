@@ -12,6 +12,23 @@
 #include "frontends/win32/xml_file_reader.h"
 
 namespace quillpad::win32 {
+namespace {
+
+// Adds one monitor's work area, the screen less its taskbar, to the list in `found`.
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetMonitorInfoW(monitor, &info)) {
+    const RECT& work = info.rcWork;
+    reinterpret_cast<std::vector<ScreenRect>*>(found)->push_back(
+        {ScreenTwips(work.left), ScreenTwips(work.top), ScreenTwips(work.right - work.left),
+         ScreenTwips(work.bottom - work.top)});
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 FormWindow& Win32Desktop::AddLoadedWindow(std::unique_ptr<FormWindow> window,
                                           std::function<void()> unload) {
   FormWindow& added = *window;
@@ -67,6 +84,12 @@ bool Win32Desktop::NotifyIcon(NotifyIconMessage message, const NarrowTrayRecord&
 
 float Win32Desktop::TwipsPerPixelX() {
   return ScreenTwipsPerPixel();
+}
+
+std::vector<ScreenRect> Win32Desktop::ScreenWorkAreas() {
+  std::vector<ScreenRect> areas;
+  EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+  return areas;
 }
 
 Text Win32Desktop::ExecutableBaseName() {

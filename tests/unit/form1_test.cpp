@@ -143,6 +143,33 @@ TEST_F(Form1Test, HideAddsExactlyOneIconAndDoubleClickRestoresAndRemovesIt) {
   EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
 }
 
+TEST_F(Form1Test, TheIconsHostActivationRestoresAtOnce) {
+  form.Form_Load();
+  log.clear();
+  form.TrayIcon_Activated(TrayActivation::kHostActivation, 0, 400);
+  EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
+}
+
+TEST_F(Form1Test, HiddenThenLeftFromTheTrayItStoresWhereItWasLastOnTheScreen) {
+  form.Form_Load();
+  form.TrayIcon_Activated(TrayActivation::kHostActivation, 0, 400);
+  window.top = 3000;
+  form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::cr));
+  // The window manager moves the hidden window's client to its frame's corner.
+  window.top = 3000 - 555;
+  EXPECT_THROW(form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::ex)), ProcessEnded);
+  EXPECT_EQ(Stored(u"top"), u"3000");
+}
+
+TEST_F(Form1Test, AStoredPlaceOffEveryScreenIsBroughtOnScreenWhenRestored) {
+  desktop.work_areas = {{0, 0, 19200, 12000}};
+  Store(u"left", u"30000");
+  form.Form_Load();
+  form.TrayIcon_Activated(TrayActivation::kHostActivation, 0, 400);
+  EXPECT_THROW(form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::vrr)), ProcessEnded);
+  EXPECT_EQ(Stored(u"left"), u"14310");
+}
+
 TEST_F(Form1Test, TheIconsContextRequestOpensThePopUpMenu) {
   form.Form_Load();
   log.clear();

@@ -53,6 +53,7 @@ class RecordingDesktop : public Desktop {
     return message == NotifyIconMessage::kDelete || accept_icon;
   }
   float TwipsPerPixelX() override { return twips_per_pixel; }
+  std::vector<ScreenRect> ScreenWorkAreas() override { return work_areas; }
   Text ExecutableBaseName() override {
     Record("ExecutableBaseName");
     return application;
@@ -113,6 +114,7 @@ class RecordingDesktop : public Desktop {
   bool accept_icon = true;
   bool fail_flush = false;
   float twips_per_pixel = 15.0f;
+  std::vector<ScreenRect> work_areas;
   char16_t decimal_separator = u'.';
   Text application = u"Quillpad";
   std::map<SettingKey, Text> settings;
