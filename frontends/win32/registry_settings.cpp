@@ -87,8 +87,8 @@ Text ProfileKeyPath(const Text& application) {
 
 RegistrySettings::RegistrySettings() : RegistrySettings(OpenKeyForReading) {}
 
-RegistrySettings::RegistrySettings(OpenForReading open_for_reading)
-    : open_for_reading_(std::move(open_for_reading)) {}
+RegistrySettings::RegistrySettings(OpenForReading open_for_reading, SetRegistryValue set_value)
+    : open_for_reading_(std::move(open_for_reading)), set_value_(std::move(set_value)) {}
 
 // Reads one value whole, whatever its kind.
 LSTATUS RegistrySettings::QueryValue(const Text& path, const Text& name, DWORD& type,
@@ -193,26 +193,21 @@ void RegistrySettings::Flush(const Text& application) {
     if (kept != nullptr && kept->fallback == value) continue;
     by_section[section].emplace_back(key, value);
   }
+  RegistryTransaction transaction(set_value_);
   for (const auto& [section, values] : by_section) {
     const Text path = profile_key + u"\\" + section;
-    HKEY created = nullptr;
-    LSTATUS status =
-        RegCreateKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, &created, nullptr);
+    LSTATUS status = transaction.OpenKey(path);
     if (status != ERROR_SUCCESS) ThrowWriteFailure(path, status);
-    const UniqueKey key(created);
     for (const auto& [name, value] : values) {
-      const std::wstring data = Wide(value);
       const DWORD type =
           expandable_.contains({application, section, name}) ? REG_EXPAND_SZ : REG_SZ;
-      status = RegSetValueExW(key.get(), Wide(name).c_str(), 0, type,
-                              reinterpret_cast<const BYTE*>(data.c_str()),
-                              static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+      status = transaction.SetValue(Wide(name), type, Wide(value));
       if (status != ERROR_SUCCESS) ThrowWriteFailure(path, status);
     }
-    status = RegFlushKey(key.get());
+    status = transaction.FlushKey();
     if (status != ERROR_SUCCESS) ThrowWriteFailure(path, status);
   }
+  transaction.Commit();
 }
 
 }  // namespace quillpad::win32

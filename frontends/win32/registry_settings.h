@@ -9,6 +9,7 @@
 
 #include "core/profile_read.h"
 #include "core/text.h"
+#include "frontends/win32/registry_transaction.h"
 #include "frontends/win32/windows_api.h"
 
 namespace quillpad::win32 {
@@ -34,11 +35,14 @@ class RegistrySettings {
   using OpenForReading = std::function<LSTATUS(const Text& path, HKEY& opened)>;
 
   RegistrySettings();
-  explicit RegistrySettings(OpenForReading open_for_reading);
+  // Every value is set through `set_value`, so that a refusal part-way can be made too.
+  explicit RegistrySettings(OpenForReading open_for_reading,
+                            SetRegistryValue set_value = SetValueInRegistry);
 
   Text Read(const Text& application, const Text& section, const Text& key, const Text& fallback);
   void Write(const Text& application, const Text& section, const Text& key, const Text& value);
-  // Throws PlatformError, saying why, when the registry refuses.
+  // Writes every staged value or, where the registry refuses one, none: the profile is then
+  // left as it was, and PlatformError says why.
   void Flush(const Text& application);
 
   // What to tell the user about a profile that could not be read, then about stored values
@@ -62,6 +66,7 @@ class RegistrySettings {
   LSTATUS QueryValue(const Text& path, const Text& name, DWORD& type, std::vector<BYTE>& data);
 
   OpenForReading open_for_reading_;
+  SetRegistryValue set_value_;
   std::map<Text, ProfileReadOutcome> checked_;
   std::vector<Unreadable> unreadable_;
   std::set<Address> expandable_;
