@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
   const auto save_for_session = [&](QSessionManager& manager) {
     if (manager.sessionKey() == answered_session_key) return;
     answered_session_key = manager.sessionKey();
-    inside_session_request.session_save_requested();
+    inside_session_request.window.session_save_requested();
   };
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
                    save_for_session, Qt::DirectConnection);
@@ -77,11 +77,11 @@ int main(int argc, char** argv) {
   int status = 0;
   {
     const MainWindowEvents display_gone = Form1Events(form1, desktop, boundary.RunnerAtExit());
-    const qt::ProcessExitHook display_lost(display_gone.run_ended);
+    const qt::ProcessExitHook display_lost(display_gone.window.run_ended);
     status = QApplication::exec();
   }
   // The loop also ends without a way out (the session's end, the toolkit's own quit).
-  events.run_ended();
+  events.window.run_ended();
   // Windows unloaded on the way out are deleted before the toolkit goes.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return status;

@@ -32,7 +32,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (name == kForm2Window.name) return &win32::LoadAboutWindow(desktop, boundary);
     return nullptr;
   });
-  const MainWindowEvents events = Form1Events(*form1, desktop, boundary.Runner());
+  MainWindowEvents events = Form1Events(*form1, desktop, boundary.Runner());
+  // The session waits for the answer to its request, so a failure is told once it has one.
+  events.window.session_save_requested =
+      Form1Events(*form1, desktop, boundary.RunnerReportingLater()).window.session_save_requested;
   window.SetEvents(events.window);
 
   events.load();
