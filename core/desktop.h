@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/profile_read.h"
 #include "core/screen_rect.h"
 #include "core/text.h"
 #include "core/window.h"
@@ -63,6 +64,9 @@ class Desktop {
   virtual void WriteSetting(const Text& application, const Text& section, const Text& key,
                             const Text& value) = 0;
   virtual void FlushSettings(const Text& application) = 0;
+  // How the application's profile was found when it was first read: whole, unreadable and
+  // kept as it is, or read with losses, and which values were kept as stored.
+  virtual ProfileReadReport ReportProfileRead(const Text& application) = 0;
 
   // Shows a message to the user and waits for the answer, kept above the pinned windows.
   virtual MsgBoxResult MsgBox(const Text& prompt, MsgBoxStyle style) = 0;

@@ -38,6 +38,8 @@ void Form1::Form_Load() {
   FillCatalogueList(window_, Id(Form1Control::Combo1));
   for (Form1Control control : kHiddenAtStartup) window_.SetVisible(Id(control), false);
   if (!in_tray) window_.Show();
+  // Told once the program is reachable, in the notification area or on the screen.
+  TellHowProfileRead(desktop_);
 }
 
 void Form1::Form_Unload() {

@@ -124,6 +124,10 @@ void QtDesktop::FlushSettings(const Text& application) {
   settings_.Flush(ToQString(application));
 }
 
+ProfileReadReport QtDesktop::ReportProfileRead(const Text& application) {
+  return settings_.Report(ToQString(application));
+}
+
 MsgBoxResult QtDesktop::MsgBox(const Text& prompt, MsgBoxStyle style) {
   if (style == MsgBoxStyle::kYesNoQuestion) {
     return AskYesNo(ToQString(prompt)) ? MsgBoxResult::kYes : MsgBoxResult::kNo;

@@ -39,11 +39,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   window.SetEvents(events.window);
 
   events.load();
-  if (const Text problems = desktop.settings_read_problems(); !problems.empty()) {
-    // Said once the icon is in the notification area, so the program is reachable meanwhile.
-    MessageBoxW(nullptr, win32::Wide(problems).c_str(), L"Quillpad",
-                MB_OK | MB_ICONWARNING | MB_TOPMOST | MB_SETFOREGROUND);
-  }
   MSG message;
   // Once the process has ended no queued event is handled.
   while (!desktop.ended() && GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -42,19 +42,20 @@ class RegistrySettings {
   Text Read(const Text& application, const Text& section, const Text& key, const Text& fallback);
   void Write(const Text& application, const Text& section, const Text& key, const Text& value);
   // Writes every staged value or, where the registry refuses one, none: the profile is then
-  // left as it was, and PlatformError says why.
+  // left as it was, and ProfileSaveFailure says why.
   void Flush(const Text& application);
 
-  // What to tell the user about a profile that could not be read, then about stored values
-  // that could not be read as text, in the order they were read; empty when all read.
-  Text ReadProblems() const;
+  // How the application's profile reads, with the values that could not be read as text in
+  // the order they were read.
+  ProfileReadReport Report(const Text& application);
 
  private:
   using Address = std::tuple<Text, Text, Text>;  // application, section, key
   using Staged = std::tuple<Text, Text, Text>;   // section, key, value
   struct Unreadable {
     Address address;
-    Text what;      // the value's kind, or why it could not be read
+    ValueProblem problem;
+    Text detail;
     Text fallback;  // what the program took in its place
   };
 
@@ -62,7 +63,7 @@ class RegistrySettings {
   // How the application's profile reads, found out once, when it is first read.
   const ProfileReadOutcome& Check(const Text& application);
   // Why the profile's key or one of its sections cannot be read; nothing when all can.
-  std::optional<Text> WhyProfileCannotBeRead(const Text& application);
+  std::optional<StoreFailure> WhyProfileCannotBeRead(const Text& application);
   LSTATUS QueryValue(const Text& path, const Text& name, DWORD& type, std::vector<BYTE>& data);
 
   OpenForReading open_for_reading_;

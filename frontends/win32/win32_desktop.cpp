@@ -126,6 +126,10 @@ void Win32Desktop::FlushSettings(const Text& application) {
   settings_.Flush(application);
 }
 
+ProfileReadReport Win32Desktop::ReportProfileRead(const Text& application) {
+  return settings_.Report(application);
+}
+
 MsgBoxResult Win32Desktop::MsgBox(const Text& prompt, MsgBoxStyle style) {
   UINT flags = style == MsgBoxStyle::kYesNoQuestion ? MB_YESNO | MB_ICONQUESTION
                                                     : MB_OK | MB_ICONEXCLAMATION;

@@ -128,8 +128,19 @@ TEST_F(Form1Test, ExitingWithTheAboutWindowOpenUnloadsItFirstThenSavesAndEnds) {
 TEST_F(Form1Test, StartupWithNoNotificationAreaShowsTheWindowOnceEverythingIsLoaded) {
   desktop.accept_icon = false;
   form.Form_Load();
-  EXPECT_EQ(log.back(), "window.Show");
+  EXPECT_EQ(Without(log, "desktop.ExecutableBaseName").back(), "window.Show");
   EXPECT_EQ(std::count(log.begin(), log.end(), "window.Show"), 1);
+}
+
+TEST_F(Form1Test, AProfileNotReadWholeIsToldOnceTheProgramIsReachable) {
+  desktop.read_report.outcome = {
+      ProfileRead::kDamaged, ProfileHolder::kFile, u"/cfg/Q.ini", {}, u"/cfg/Q-1.ini"};
+  form.Form_Load();
+  const Log steps = Without(Without(log, "desktop.ReadSetting"), "desktop.ExecutableBaseName");
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_EQ(desktop.messages[0], ProfileReadNotice(desktop.read_report));
+  EXPECT_EQ(steps.back(), "desktop.MsgBox exclamation");
+  EXPECT_LT(std::find(steps.begin(), steps.end(), "desktop.NotifyIcon add"), steps.end() - 1);
 }
 
 TEST_F(Form1Test, HideAddsExactlyOneIconAndDoubleClickRestoresAndRemovesIt) {

@@ -72,7 +72,7 @@ class RegistrySettingsTest : public ::testing::Test {
     EXPECT_EQ(beside[0].size(), kApplication.size() + std::size(u"-yyyyMMdd-HHmmss") - 1);
     EXPECT_EQ(RegistrySettings().Read(beside[0], u"Setting", u"name", u"(none)"), u"Bob");
 
-    const std::string told = Utf8FromWide(Wide(store.ReadProblems()));
+    const std::string told = Utf8FromWide(Wide(ProfileReadNotice(store.Report(kApplication))));
     EXPECT_NE(told.find("не удалось прочитать из раздела реестра «HKEY_CURRENT_USER\\Software\\"
                         "VB and VBA Program Settings\\QuillpadRegistryTest»"),
               std::string::npos)
@@ -250,7 +250,7 @@ TEST_F(RegistrySettingsTest, ValuesThatAreNotTextAreToldAndKeptAsTheyWere) {
   EXPECT_EQ(Get(L"phone").type, static_cast<DWORD>(REG_MULTI_SZ));
   EXPECT_EQ(Read(u"name"), u"Anna");
 
-  const std::string told = Utf8FromWide(Wide(settings.ReadProblems()));
+  const std::string told = Utf8FromWide(Wide(ProfileReadNotice(settings.Report(kApplication))));
   EXPECT_NE(told.find("QuillpadRegistryTest\\Setting"), std::string::npos) << told;
   EXPECT_NE(told.find("«zip»: число (REG_DWORD)"), std::string::npos) << told;
   EXPECT_NE(told.find("«fax»: двоичные данные (REG_BINARY)"), std::string::npos) << told;
@@ -288,7 +288,7 @@ TEST_F(RegistrySettingsTest, AnExpandableStringKeepsItsVariablesAndItsKind) {
   const Stored edited = Get(L"prgo");
   EXPECT_EQ(edited.type, static_cast<DWORD>(REG_EXPAND_SZ));
   EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(edited.data.data())), L"%APPDATA%\\site");
-  EXPECT_EQ(settings.ReadProblems(), u"");
+  EXPECT_EQ(ProfileReadNotice(settings.Report(kApplication)), u"");
 }
 
 // Wine does not refuse by a key's permissions: the refusal is made where the store opens keys.
@@ -302,7 +302,9 @@ TEST_F(RegistrySettingsTest, ASectionKeyThatCannotBeReadKeepsTheWholeProfileAsIt
   Put(L"name", REG_SZ, L"Anna", sizeof(L"Anna"));
   RegistrySettings store = RefusingToRead(SettingsKeyPath(kApplication, u"Setting"));
   ExpectSavedBeside(store);
-  EXPECT_NE(Utf8FromWide(Wide(store.ReadProblems())).find("раздел «Setting»"), std::string::npos);
+  EXPECT_NE(
+      Utf8FromWide(Wide(ProfileReadNotice(store.Report(kApplication)))).find("раздел «Setting»"),
+      std::string::npos);
 }
 
 TEST_F(RegistrySettingsTest, NothingIsToldWhenEveryValueIsText) {
@@ -310,7 +312,7 @@ TEST_F(RegistrySettingsTest, NothingIsToldWhenEveryValueIsText) {
   settings.Flush(kApplication);
   EXPECT_EQ(Read(u"name"), u"Anna");
   EXPECT_EQ(Read(u"zip"), u"(none)");
-  EXPECT_EQ(settings.ReadProblems(), u"");
+  EXPECT_EQ(ProfileReadNotice(settings.Report(kApplication)), u"");
 }
 
 }  // namespace

@@ -70,6 +70,7 @@ class RecordingDesktop : public Desktop {
     Record("WriteSetting " + Narrow(app) + "/" + Narrow(section) + "/" + Narrow(key));
     staged[{app, section, key}] = value;
   }
+  ProfileReadReport ReportProfileRead(const Text&) override { return read_report; }
   void FlushSettings(const Text& app) override {
     Record("FlushSettings " + Narrow(app));
     if (fail_flush) throw PlatformError("disk full");
@@ -119,6 +120,7 @@ class RecordingDesktop : public Desktop {
   Text application = u"Quillpad";
   std::map<SettingKey, Text> settings;
   std::map<SettingKey, Text> staged;
+  ProfileReadReport read_report;
   std::vector<NarrowTrayRecord> records;
   // What the user is shown, and how a question is answered.
   std::vector<Text> messages;
