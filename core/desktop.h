@@ -21,6 +21,8 @@ enum class NotifyIconMessage : std::uint32_t { kAdd = 0, kDelete = 2 };
 
 enum class MsgBoxStyle : std::uint8_t { kExclamation, kYesNoQuestion };
 enum class MsgBoxResult : std::uint8_t { kOk, kYes, kNo };
+inline constexpr TextView kYesCaption = u"Да";
+inline constexpr TextView kNoCaption = u"Нет";
 
 // The desktop services the handlers use, and nothing more. Requests whose result the
 // program may ignore (pinning, the notification icon, shell open) report it and never throw; the
@@ -68,7 +70,8 @@ class Desktop {
   // kept as it is, or read with losses, and which values were kept as stored.
   virtual ProfileReadReport ReportProfileRead(const Text& application) = 0;
 
-  // Shows a message to the user and waits for the answer, kept above the pinned windows.
+  // Shows a message to the user and waits for the answer, kept above the pinned windows. A
+  // question's buttons read kYesCaption, the default, and kNoCaption; Escape answers no.
   virtual MsgBoxResult MsgBox(const Text& prompt, MsgBoxStyle style) = 0;
 
   // Reads a file the user gave as XML, refusing it unread when it is larger than

@@ -6,6 +6,7 @@
 #include "frontends/win32/clipboard.h"
 #include "frontends/win32/native_handle.h"
 #include "frontends/win32/notification_icon.h"
+#include "frontends/win32/question_box.h"
 #include "frontends/win32/screen.h"
 #include "frontends/win32/win32_text.h"
 #include "frontends/win32/windows_api.h"
@@ -138,7 +139,11 @@ MsgBoxResult Win32Desktop::MsgBox(const Text& prompt, MsgBoxStyle style) {
   HWND owner = windows_.Count() > 0 ? windows_.At(0)->hwnd() : nullptr;
   if (owner != nullptr && !IsWindowVisible(owner)) owner = nullptr;
   if (owner == nullptr) flags |= MB_TOPMOST;
-  switch (MessageBoxW(owner, Wide(prompt).c_str(), L"Quillpad", flags | MB_SETFOREGROUND)) {
+  flags |= MB_SETFOREGROUND;
+  const int answer = style == MsgBoxStyle::kYesNoQuestion
+                         ? AskInMessageBox(owner, Wide(prompt), flags)
+                         : MessageBoxW(owner, Wide(prompt).c_str(), L"Quillpad", flags);
+  switch (answer) {
     case IDYES:
       return MsgBoxResult::kYes;
     case IDNO:
