@@ -253,28 +253,38 @@ NativeHandle FormWindow::IconHandle() {
   return icon_handle_;
 }
 
+QRect FormWindow::OuterGeometry() const {
+  // The widget keeps the frame's extents as they were at the window's last move or resize,
+  // and the desktop may announce them only after that (KWin does, at times, on the first
+  // show); the native window asks for them afresh.
+  const QWindow* native = windowHandle();
+  return native != nullptr ? native->frameGeometry() : frameGeometry();
+}
+
 float FormWindow::Top() {
-  return static_cast<float>(pos().y()) * kTwipsPerDeviceIndependentPixel;
+  return static_cast<float>(OuterGeometry().y()) * kTwipsPerDeviceIndependentPixel;
 }
 
 float FormWindow::Left() {
-  return static_cast<float>(pos().x()) * kTwipsPerDeviceIndependentPixel;
+  return static_cast<float>(OuterGeometry().x()) * kTwipsPerDeviceIndependentPixel;
 }
 
 void FormWindow::SetTop(float twips) {
-  MoveOuterCorner(QPoint(pos().x(), TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel)));
+  MoveOuterCorner(
+      QPoint(OuterGeometry().x(), TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel)));
 }
 
 void FormWindow::SetLeft(float twips) {
-  MoveOuterCorner(QPoint(TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel), pos().y()));
+  MoveOuterCorner(
+      QPoint(TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel), OuterGeometry().y()));
 }
 
 float FormWindow::Width() {
-  return static_cast<float>(frameGeometry().width()) * kTwipsPerDeviceIndependentPixel;
+  return static_cast<float>(OuterGeometry().width()) * kTwipsPerDeviceIndependentPixel;
 }
 
 float FormWindow::Height() {
-  return static_cast<float>(frameGeometry().height()) * kTwipsPerDeviceIndependentPixel;
+  return static_cast<float>(OuterGeometry().height()) * kTwipsPerDeviceIndependentPixel;
 }
 
 bool FormWindow::PlaceKnown() {

@@ -66,6 +66,8 @@ class FormWindow : public QMainWindow, public Window {
   void BuildControls(const WindowLayout& layout);
   void PlaceWindow(const WindowDefinition& window);
   void MoveOuterCorner(QPoint corner);
+  // The frame's place and size on the screen, as the desktop last told them.
+  QRect OuterGeometry() const;
   QWidget* CreateControl(const ControlDefinition& definition, QWidget* parent);
   bool IsMenuShortcut(const QKeyEvent& key) const;
   void ReportLabelEvent(QObject* watched, const QEvent& event);
