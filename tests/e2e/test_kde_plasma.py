@@ -26,6 +26,8 @@ KDE_ITEM_NAME = re.compile(r":1\.\d+/StatusNotifierItem")
 # Another program's window, and how much of its right part stands clear of the main window.
 OTHER_SIZE = (400, 250)
 CLEAR_PART = 40
+# A menu of one item, as Plasma draws it, is lower than this.
+ONE_ITEM_MENU_HEIGHT = 40
 # Breeze's close button: its centre's distance from the frame's top-right corner.
 CLOSE_BUTTON_FROM_CORNER = (18, 18)
 
@@ -126,6 +128,9 @@ class KdePlasma(DesktopTestCase):
         self.assertIn("_NET_WM_STATE_ABOVE", self.desktop.net_wm_state(window))
         self.assertEqual(self.desktop.client_origin(window), FIRST_RUN_CLIENT_ORIGIN)
         wait_until(lambda: not self.desktop.sni_items(), what="the icon to leave the tray")
+        # Plasma reports the double-click as two activations: the second leaves it shown.
+        self.assertTrue(holds_throughout(self.desktop.main_window_mapped, CLICK_SETTLE),
+                        "the window went back into the tray")
 
     def test_one_click_on_the_icon_restores_the_window(self):
         # Plasma activates an item on every left click, and never reports a double-click.
@@ -137,9 +142,14 @@ class KdePlasma(DesktopTestCase):
         self.assertTrue(holds_throughout(self.desktop.main_window_mapped, CLICK_SETTLE),
                         "the window went back into the tray")
 
-    def test_exported_menu_offers_exit_which_saves_and_ends(self):
+    def test_exported_menu_offers_only_exit_which_saves_and_ends(self):
         self.desktop.launch()
-        self.desktop.choose_tray_exit()
+        self.desktop.remember_above_panel()
+        self.desktop.right_click_tray_icon()
+        menu = self.desktop.wait_icon_menu()
+        # Plasma shows the item's exported menu itself, adding nothing of its own.
+        self.assertLess(menu.height, ONE_ITEM_MENU_HEIGHT, "the menu is not the one-item menu")
+        self.desktop.click_at(*menu.centre)
         self.assert_saved_and_ended()
 
     # ---- the window among others ------------------------------------------
