@@ -32,7 +32,7 @@ from gi.repository import Gio, GLib
 
 from desktop import Desktop
 from process_groups import kill_group
-from waiting import DEFAULT_TIMEOUT, holds_throughout, wait_until
+from waiting import DEFAULT_TIMEOUT, wait_until
 from x_session import Geometry
 
 from Xlib import X, display as xdisplay
@@ -68,7 +68,7 @@ panels().forEach(function (panel) {
 });
 print(JSON.stringify(found));
 """
-# The square of a window's top-left corner compared with what KWin shows of it.
+# The side of the square of a window compared with what KWin shows of it.
 SHOWN_PATCH = 32
 # How far above the panel a menu for a tray icon may reach.
 MENU_ROOM = 300
@@ -160,6 +160,16 @@ class KWinFakeInput:
     def click_at(self, x, y, button=1):
         code = BUTTONS[button]
         self._send_input(f"move {x} {y}", f"button {code} 1", f"button {code} 0")
+
+    def drag(self, start, by, steps=10):
+        """Press the left button at a point, move the pointer by an offset in steps, as a hand
+        does, and let go."""
+        left = BUTTONS[1]
+        self._send_input(f"move {start[0]} {start[1]}", f"button {left} 1")
+        for step in range(1, steps + 1):
+            time.sleep(0.02)
+            self.move_to(start[0] + by[0] * step // steps, start[1] + by[1] * step // steps)
+        self._send_input(f"button {left} 0")
 
     def double_click_at(self, x, y):
         self.click_at(x, y)
@@ -363,7 +373,8 @@ class PlasmaDesktop(KWinFakeInput, Desktop):
 
     def tray_box(self):
         """The system tray's box on the screen, from Plasma's scripting; None before Plasma
-        has made its panel."""
+        has made its panel. Plasma's first layout has one panel, along the screen's bottom
+        edge and as wide as the screen, which scripting tells the tray's place within."""
         if self.plasmashell.poll() is not None:
             raise AssertionError(f"plasmashell ended:\n{self.plasma_log()}")
         reply = self._dbus_send(*PLASMA_SCRIPT, "string:" + TRAY_BOX_SCRIPT)

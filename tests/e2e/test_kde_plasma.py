@@ -7,7 +7,6 @@ profile. All input is real, sent through KWin as a person's pointer gives it.
 """
 
 import re
-import time
 import unittest
 
 from Xlib import X
@@ -67,15 +66,9 @@ class KdePlasma(DesktopTestCase):
         self.desktop.tray_icon()
 
     def drag_title_bar(self, window, by):
-        """Press on the title bar, move the pointer in steps and let go."""
+        """Press on the title bar, move the pointer and let go."""
         (frame_x, frame_y), _ = self.outer_and_client(window)
-        start_x, start_y = frame_x + 60, frame_y + 12
-        self.desktop._send_input(f"move {start_x} {start_y}", "button 272 1")
-        steps = 10
-        for step in range(1, steps + 1):
-            time.sleep(0.02)
-            self.desktop.move_to(start_x + by[0] * step // steps, start_y + by[1] * step // steps)
-        self.desktop._send_input("button 272 0")
+        self.desktop.drag((frame_x + 60, frame_y + 12), by)
 
     def open_window_beside(self, window):
         """Another program's ordinary window, placed where it overlaps the main window's
