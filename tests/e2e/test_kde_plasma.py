@@ -183,6 +183,17 @@ class KdePlasma(DesktopTestCase):
             self.assert_saved_and_ended()
             self.assert_saved_place(moved[0], f"run {run}")
 
+    def test_first_place_kept_through_hide_and_tray_exit(self):
+        # Never moved: nothing but the first show tells the program where its frame is.
+        window = self.launch_and_show()
+        first = self.outer_and_client(window)
+        self.hide_with_menu(window)
+        self.desktop.choose_tray_exit()
+        self.assert_saved_and_ended()
+        self.assert_saved_place(first[0])
+        window = self.launch_and_show()
+        self.assertEqual(self.outer_and_client(window), first)
+
     def test_title_bar_close_saves_where_the_frame_stands(self):
         window = self.launch_and_show()
         (frame_x, frame_y), _ = self.outer_and_client(window)
