@@ -17,6 +17,8 @@ SAMPLE = pad_samples.sample("pad311")
 STORED = {"company": "Прежняя фирма", "midname": "Иванович", "comments": "Своё\r\nпримечание"}
 # Stored by the program itself: where the window stands.
 PLACE_KEYS = {"top", "left"}
+# What the program may take at its peak, a deeply nested file read included.
+PEAK_MEMORY_LIMIT_KB = 100 * 1024
 
 
 class PadDropOnOneDesktop(unittest.TestCase):
@@ -77,6 +79,16 @@ class PadDrop(PadDropOnOneDesktop):
                 sample = pad_samples.sample(name)
                 self.drop_and_answer("Return", sample.write(self.desktop.root_dir))
                 self.assertEqual(self.leave(), sample.expected_values(STORED))
+
+    def test_a_deeply_nested_file_is_refused_in_words_at_little_cost(self):
+        self.desktop.type_into("name", "-A")
+        self.drop_and_answer("Return", pad_samples.sample("deeply_nested").write(
+            self.desktop.root_dir))
+        with open(f"/proc/{self.desktop.app.pid}/status") as status:
+            peak_kb = int(next(line for line in status if line.startswith("VmHWM:")).split()[1])
+        self.assertLess(peak_kb, PEAK_MEMORY_LIMIT_KB)
+        self.assertEqual(self.leave(), {key: STORED.get(key, "") for key in pad_samples.FIELD_KEYS}
+                         | {"name": "-A"})
 
     def test_no_leaves_the_profile_as_it_was(self):
         self.drop_and_answer("n")
