@@ -15,7 +15,8 @@ import subprocess
 import time
 import unittest
 
-from desktop import Desktop, DesktopTestCase, binary_path, holds_throughout, wait_until
+from desktop import (Desktop, DesktopTestCase, binary_path, holds_throughout, start_shared,
+                     wait_until)
 from reliability import record
 
 AREA = "Starting it again"
@@ -39,9 +40,7 @@ class StartedAgain(DesktopTestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.shared_desktop = Desktop(window_manager="openbox")
-        cls.addClassCleanup(cls.shared_desktop.close)
-        cls.shared_desktop.start()
+        cls.shared_desktop = start_shared(cls, Desktop(window_manager="openbox"))
 
     def setUp(self):
         self.desktop = self.shared_desktop

@@ -11,7 +11,7 @@ import subprocess
 import time
 import unittest
 
-from desktop import holds_throughout, wait_until
+from desktop import holds_throughout, start_shared, wait_until
 from wine_desktop import WINE_TIMEOUT, WineDesktop
 
 STORED = {"name": "Элинор", "company": "Прежняя фирма"}
@@ -23,9 +23,7 @@ class SecondStart(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.desktop = WineDesktop(window_manager="openbox")
-        cls.addClassCleanup(cls.desktop.close)
-        cls.desktop.start()
+        cls.desktop = start_shared(cls, WineDesktop(window_manager="openbox"))
 
     def setUp(self):
         self.desktop.forget_profile()
