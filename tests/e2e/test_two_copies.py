@@ -17,7 +17,9 @@ import unittest
 
 from desktop import (Desktop, DesktopTestCase, binary_path, holds_throughout, start_shared,
                      wait_until)
+from pad_samples import sample
 from reliability import record
+from xdnd_drag_source import drop_files
 
 AREA = "Starting it again"
 ENTRY = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging",
@@ -80,16 +82,19 @@ class StartedAgain(DesktopTestCase):
         return window
 
     def running_copies(self):
+        """The program's processes on this desktop (other tests may run theirs meanwhile)."""
+        mine = f"XDG_RUNTIME_DIR={self.desktop.runtime_dir}".encode()
         return [pid for pid in os.listdir("/proc") if pid.isdigit()
-                and self.comm(pid) == self.desktop.app_name[:15]]
+                and self.read(pid, "comm") == self.desktop.app_name[:15].encode() + b"\n"
+                and mine in self.read(pid, "environ").split(b"\0")]
 
     @staticmethod
-    def comm(pid):
+    def read(pid, name):
         try:
-            with open(f"/proc/{pid}/comm") as f:
-                return f.read().strip()
+            with open(f"/proc/{pid}/{name}", "rb") as f:
+                return f.read()
         except OSError:
-            return None
+            return b""
 
     def saved_name_after_exit(self):
         self.save_and_exit()
@@ -115,6 +120,27 @@ class StartedAgain(DesktopTestCase):
                "the first copy's window came up with the keyboard focus and its icon went; "
                "the second start ended within a second with status 0, the profile untouched; "
                "the typing saved", 1)
+
+    def test_a_start_while_a_message_is_up_brings_the_message_forward(self):
+        self.launch_and_show()
+        outcome = drop_files(self.desktop.display_name, *self.desktop.box_point("company"),
+                             [sample("not_xml").write(self.desktop.root_dir)])
+        self.assertTrue(outcome, outcome.message)
+        box = self.desktop.wait_message_box()
+        other = self.desktop.open_other_window(0, 0)
+        self.addCleanup(other.destroy)
+        self.desktop.xdotool("windowactivate", other.id)
+        wait_until(lambda: self.desktop.active_window_id() == other.id,
+                   what="the other program to be the active one")
+        started = time.monotonic()
+        self.assert_ended_at_once(self.start_from_menu(), started)
+        wait_until(lambda: self.desktop.active_window_id() == box.id,
+                   what="the message to be the active window")
+        self.desktop.dismiss_message_box(box)
+        self.assertEqual(self.saved_name_after_exit(), STORED["name"])
+        record(AREA, "started again while the first copy's message waited for an answer, "
+               "another program's window active", "the message came to the front as the "
+               "active window; the second start ended within a second with status 0", 1)
 
     def test_three_starts_at_once_leave_one_copy(self):
         started = time.monotonic()
