@@ -11,8 +11,10 @@ import subprocess
 import time
 import unittest
 
+import pad_samples
 from desktop import holds_throughout, start_shared, wait_until
 from wine_desktop import WINE_TIMEOUT, WineDesktop
+from xdnd_drag_source import drop_files
 
 STORED = {"name": "Элинор", "company": "Прежняя фирма"}
 # What a second start may take to end once the running copy has come up for it.
@@ -71,6 +73,28 @@ class SecondStart(unittest.TestCase):
         self.assertEqual(self.desktop.tray_icons(), [])
         self.assertEqual(self.desktop.stored_texts(), before)
         self.assertEqual(self.leave(window), "Элинор-A")
+
+    def test_a_second_start_while_a_message_is_up_leaves_the_focus_on_it(self):
+        # Wine's X11 driver moves no X focus away from another program's window, so this
+        # shows only that the message keeps the focus, not the window behind it.
+        self.desktop.launch()
+        self.desktop.double_click_tray_icon()
+        window = self.desktop.wait_main_window_mapped(WINE_TIMEOUT)
+        outcome = drop_files(self.desktop.display_name, *self.desktop.box_point("company"),
+                             [pad_samples.sample("not_xml").write(self.desktop.root_dir)])
+        self.assertTrue(outcome, outcome.message)
+        message = wait_until(self.desktop.message_boxes, WINE_TIMEOUT, what="the message")[0]
+        self.desktop.activate(message)
+        second = self.start()
+        wait_until(lambda: second.poll() is not None, WINE_TIMEOUT, what="the second start to end")
+        self.assertEqual(second.returncode, 0)
+        self.assertTrue(holds_throughout(
+            lambda: self.desktop.active_window_id() == message.id
+            and self.desktop.message_boxes() == [message], 1.0))
+        self.assertEqual(self.desktop.tray_icons(), [])
+        self.desktop.key("Return")
+        wait_until(lambda: not self.desktop.message_boxes(), what="the message to close")
+        self.assertEqual(self.leave(window), STORED["name"])
 
     def test_three_starts_at_once_leave_one_copy(self):
         runners = [self.start() for _ in range(3)]
