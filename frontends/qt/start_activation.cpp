@@ -58,7 +58,8 @@ QByteArray StartActivation::ToLine() const {
 }
 
 StartActivation StartActivation::FromLine(const QByteArray& line) {
-  const QList<QByteArray> parts = line.trimmed().split(kSeparator);
+  const QByteArray text = line.endsWith('\n') ? line.chopped(1) : line;
+  const QList<QByteArray> parts = text.split(kSeparator);
   return {parts.value(0), parts.value(1)};
 }
 
