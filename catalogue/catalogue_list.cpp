@@ -7,7 +7,8 @@ void FillCatalogueList(Window& window, ControlId list) {
 }
 
 void OpenChosenCatalogue(Window& window, Desktop& desktop, ControlId list) {
-  desktop.ShellOpen(0, window.GetText(list));
+  const Text chosen = window.GetText(list);
+  if (!chosen.empty()) desktop.ShellOpen(0, chosen);
 }
 
 }  // namespace quillpad

@@ -47,8 +47,9 @@ inline constexpr std::array kCatalogueList = std::to_array<TextView>({
 // Appends every catalogue to the list, in order, choosing none.
 void FillCatalogueList(Window& window, ControlId list);
 
-// Opens the list's current text, exactly as it reads (empty when nothing is chosen), with
-// no owner window; the shell's answer is not needed.
+// Opens the list's current text, exactly as it reads, with no owner window; the shell's
+// answer is not needed. With nothing chosen nothing opens: a shell given no address opens a
+// folder window of its own choosing.
 void OpenChosenCatalogue(Window& window, Desktop& desktop, ControlId list);
 
 }  // namespace quillpad

@@ -4,7 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
+#include "core/profile_read.h"
+#include "core/screen_rect.h"
 #include "core/text.h"
 #include "core/window.h"
 #include "core/xml_reading.h"
@@ -18,6 +21,8 @@ enum class NotifyIconMessage : std::uint32_t { kAdd = 0, kDelete = 2 };
 
 enum class MsgBoxStyle : std::uint8_t { kExclamation, kYesNoQuestion };
 enum class MsgBoxResult : std::uint8_t { kOk, kYes, kNo };
+inline constexpr TextView kYesCaption = u"Да";
+inline constexpr TextView kNoCaption = u"Нет";
 
 // The desktop services the handlers use, and nothing more. Requests whose result the
 // program may ignore (pinning, the notification icon, shell open) report it and never throw; the
@@ -44,6 +49,9 @@ class Desktop {
 
   virtual float TwipsPerPixelX() = 0;
 
+  // What each screen leaves to windows, less its panels; none where that is not known.
+  virtual std::vector<ScreenRect> ScreenWorkAreas() = 0;
+
   // The running executable's file name without folder and extension: the store's
   // application name.
   virtual Text ExecutableBaseName() = 0;
@@ -58,8 +66,12 @@ class Desktop {
   virtual void WriteSetting(const Text& application, const Text& section, const Text& key,
                             const Text& value) = 0;
   virtual void FlushSettings(const Text& application) = 0;
+  // How the application's profile was found when it was first read: whole, unreadable and
+  // kept as it is, or read with losses, and which values were kept as stored.
+  virtual ProfileReadReport ReportProfileRead(const Text& application) = 0;
 
-  // Shows a message to the user and waits for the answer, kept above the pinned windows.
+  // Shows a message to the user and waits for the answer, kept above the pinned windows. A
+  // question's buttons read kYesCaption, the default, and kNoCaption; Escape answers no.
   virtual MsgBoxResult MsgBox(const Text& prompt, MsgBoxStyle style) = 0;
 
   // Reads a file the user gave as XML, refusing it unread when it is larger than

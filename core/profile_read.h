@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
+#include "core/store_failure.h"
 #include "core/text.h"
 
 namespace quillpad {
@@ -13,17 +15,38 @@ enum class ProfileRead {
   kDamaged,     // read, but not as written: something may have been lost in the reading
 };
 
-// What holds a saved profile, for naming it to the user.
-enum class ProfileHolder { kFile, kRegistryKey };
-
 struct ProfileReadOutcome {
   ProfileRead read = ProfileRead::kWhole;
   ProfileHolder holder = ProfileHolder::kFile;
-  Text place;   // where the saved profile is
-  Text reason;  // why it could not be read; only when unreadable
+  Text place;           // where the saved profile is
+  StoreFailure reason;  // why it could not be read; only when unreadable
   // A new place beside the profile that no profile has yet: where an unreadable profile's run
   // saves, or where a damaged profile is copied as it was.
   Text beside;
+};
+
+// Why a stored value could not be read as text.
+enum class ValueProblem {
+  kNumber,      // `detail`: the store's name for its kind
+  kBinary,      // likewise
+  kStringList,  // likewise
+  kOtherKind,   // `detail`: the kind's number
+  kUnreadable,  // `detail`: the system's words
+};
+
+// A stored value that could not be read as text: the run took its fallback in its place, and
+// the store keeps the value as it is unless the text written for its entry differs.
+struct KeptValue {
+  Text place;  // the part of the store that holds it
+  Text key;
+  ValueProblem problem = ValueProblem::kUnreadable;
+  Text detail;
+};
+
+// How one application's profile was read.
+struct ProfileReadReport {
+  ProfileReadOutcome outcome;
+  std::vector<KeptValue> kept;
 };
 
 // Where a run's save goes and what must happen first.
@@ -38,10 +61,21 @@ struct ProfileSavePlan {
 // replaces it, so that the loss is never final.
 ProfileSavePlan PlanProfileSave(const ProfileReadOutcome& outcome);
 
+// The local time, for naming a place by the moment it was made.
+struct LocalTime {
+  int year, month, day, hour, minute, second;
+};
+
+// The name of a new profile beside the application's own, "<application>-yyyyMMdd-HHmmss",
+// with "-2", "-3"... after it while `taken` says that name has a profile already.
+Text DatedProfileName(const Text& application, const LocalTime& now,
+                      const std::function<bool(const Text& name)>& taken);
+
 // What the user is told, once, about a profile that was not read whole; empty when it was.
 Text ProfileReadNotice(const ProfileReadOutcome& outcome);
 
-// The notices of all profiles read, one after another; empty when every one read whole.
-Text ProfileReadNotices(const std::vector<ProfileReadOutcome>& outcomes);
+// What the user is told at start about a profile and its values: first the profile, then the
+// values kept as stored, by the part of the store that holds them; empty when all read.
+Text ProfileReadNotice(const ProfileReadReport& report);
 
 }  // namespace quillpad

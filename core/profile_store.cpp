@@ -50,6 +50,11 @@ void LoadProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes) {
   }
 }
 
+void TellHowProfileRead(Desktop& desktop) {
+  const Text notice = ProfileReadNotice(desktop.ReportProfileRead(desktop.ExecutableBaseName()));
+  if (!notice.empty()) desktop.MsgBox(notice, MsgBoxStyle::kExclamation);
+}
+
 void SaveProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes) {
   const Text section(kSettingsSection);
   for (const StoreEntry& entry : kStoreEntries) {

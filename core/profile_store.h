@@ -17,6 +17,10 @@ using FieldBoxes = std::array<ControlId, kProfileFieldCount>;
 // left; with none stored the window is left where its definition places its client area.
 void LoadProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes);
 
+// Tells the user, once, about a saved profile that was not read whole and about the values
+// kept as stored; says nothing when all read.
+void TellHowProfileRead(Desktop& desktop);
+
 // Writes all 25 entries in store order from the window, every time, and puts them on disk.
 // Where the window's place is not known, the stored place (or, at first, the one the window
 // was given) is written back unchanged.

@@ -10,4 +10,8 @@ namespace quillpad {
 using Text = std::u16string;
 using TextView = std::u16string_view;
 
+// The text as UTF-8, the form of the program's error messages; an unpaired surrogate
+// becomes U+FFFD.
+std::string ToUtf8(TextView text);
+
 }  // namespace quillpad

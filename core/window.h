@@ -35,6 +35,9 @@ class Window {
   virtual float Left() = 0;
   virtual void SetTop(float twips) = 0;
   virtual void SetLeft(float twips) = 0;
+  // The window's outer size, frame included where the desktop has framed it.
+  virtual float Width() = 0;
+  virtual float Height() = 0;
   // Whether Top and Left say where the desktop shows the window: a Wayland desktop tells
   // no program where its windows are.
   virtual bool PlaceKnown() = 0;

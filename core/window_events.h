@@ -22,6 +22,12 @@ struct WindowEvents {
   // Files dropped anywhere on the window, by their full paths; a window without this
   // accepts no dropped files.
   std::function<void(const std::vector<Text>& paths)> files_dropped = {};
+  // The desktop session asks for the user's data to be kept before it ends, which it may yet
+  // cancel; it waits for the answer.
+  std::function<void()> session_save_requested = {};
+  // The run ends other than by a way out: with the session, by the toolkit's own quit, or
+  // with the display.
+  std::function<void()> run_ended = {};
 };
 
 // Runs one handler the way the front end runs every handler (through its event boundary).

@@ -25,10 +25,10 @@ constexpr std::array kHiddenAtStartup = {
 }  // namespace
 
 Form1::Form1(Window& window, Desktop& desktop)
-    : window_(window),
+    : window_(window, desktop),
       desktop_(desktop),
-      tray_icon_(window, desktop, IdOf<MenuId>(Form1Menu::pop)),
-      run_end_(window, desktop, kForm1FieldBoxes) {}
+      tray_icon_(window_, desktop, IdOf<MenuId>(Form1Menu::pop)),
+      run_end_(window_, desktop, kForm1FieldBoxes) {}
 
 void Form1::Form_Load() {
   desktop_.KeepOnTop(window_.Handle());
@@ -38,6 +38,8 @@ void Form1::Form_Load() {
   FillCatalogueList(window_, Id(Form1Control::Combo1));
   for (Form1Control control : kHiddenAtStartup) window_.SetVisible(Id(control), false);
   if (!in_tray) window_.Show();
+  // Told once the program is reachable, in the notification area or on the screen.
+  TellHowProfileRead(desktop_);
 }
 
 void Form1::Form_Unload() {

@@ -5,6 +5,7 @@
 
 #include "core/desktop.h"
 #include "core/life_cycle.h"
+#include "core/place_keeping_window.h"
 #include "core/window.h"
 #include "main_window/form1_definition.h"
 #include "tray/activation_pairing.h"
@@ -64,7 +65,7 @@ class Form1 {
                           std::int64_t double_click_interval_ms);
 
  private:
-  Window& window_;
+  PlaceKeepingWindow window_;
   Desktop& desktop_;
   TrayIcon tray_icon_;
   ActivationPairing activation_pairing_;

@@ -19,6 +19,9 @@ MainWindowEvents Form1Events(Form1& form, Desktop& desktop, const HandlerRunner&
                   [&form, run](const std::vector<Text>& paths) {
                     run([&] { form.Form_OLEDragDrop(paths); });
                   },
+              .session_save_requested = [&form,
+                                         run] { run([&] { form.Session_SaveRequested(); }); },
+              .run_ended = [&form, run] { run([&] { form.Run_Ended(); }); },
           },
       .tray_activated =
           [&form, run](TrayActivation activation, std::int64_t time_ms,
@@ -36,8 +39,6 @@ MainWindowEvents Form1Events(Form1& form, Desktop& desktop, const HandlerRunner&
             });
           },
       .load = [&form, run] { run([&] { form.Form_Load(); }); },
-      .session_save_requested = [&form, run] { run([&] { form.Session_SaveRequested(); }); },
-      .run_ended = [&form, run] { run([&] { form.Run_Ended(); }); },
   };
 }
 

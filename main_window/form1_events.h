@@ -21,8 +21,6 @@ struct MainWindowEvents {
   // The notification area went away (false) or came back (true).
   std::function<void(bool present)> notification_area_changed;
   std::function<void()> load;
-  std::function<void()> session_save_requested;
-  std::function<void()> run_ended;
 };
 
 // Which of the main window's handlers each event reaches; every one runs through `run`.

@@ -29,6 +29,9 @@ std::optional<std::int32_t> ActivationPairing::Decode(TrayActivation activation,
     case TrayActivation::kContextMenu:
       last_click_ms_.reset();
       return kTrayRightButtonUp;
+    case TrayActivation::kHostActivation:
+      last_click_ms_.reset();
+      return kTrayLeftDoubleClick;
   }
   return std::nullopt;
 }

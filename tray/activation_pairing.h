@@ -5,13 +5,16 @@
 
 namespace quillpad {
 
-// How a toolkit's notification icon reports its use.
-enum class TrayActivation { kClick, kDoubleClick, kContextMenu };
+// How a toolkit's notification icon reports its use: the clicks on an icon whose mouse it
+// reads itself, or the activation that a host showing the icon decides on.
+enum class TrayActivation { kClick, kDoubleClick, kContextMenu, kHostActivation };
 
 // Turns the toolkit's icon activations into the mouse event codes the main window decodes.
-// Hosts that speak the StatusNotifierItem protocol report only one activation per click
-// and never a double-click, so two clicks within the desktop's double-click interval count
-// as one; a host that does report the double-click afterwards is not obeyed twice.
+// Where the program reads the icon's mouse, two clicks within the desktop's double-click
+// interval count as a double-click, and a double-click reported after them is not obeyed
+// twice. A host that shows the icon itself (StatusNotifierItem) decides which gesture
+// activates it, as for every program on that desktop (a double-click on one, a click on
+// another): each of its activations restores, as a double-click does.
 class ActivationPairing {
  public:
   std::optional<std::int32_t> Decode(TrayActivation activation, std::int64_t time_ms,

@@ -70,15 +70,18 @@ QKeySequence CtrlShortcut(char letter) {
   return QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_A + (letter - 'A')));
 }
 
-// The files a drag carries, by their paths; none unless every item is a local file.
+// What a drag that carries files carries: each file by its path, anything else by its
+// address, so that the handler hears of every item; none for a drag without a file, whose
+// text goes into the box it is dropped on.
 std::vector<Text> DraggedFiles(const QMimeData* data) {
-  std::vector<Text> paths;
-  if (data == nullptr || !data->hasUrls()) return paths;
-  for (const QUrl& url : data->urls()) {
-    if (!url.isLocalFile()) return {};
-    paths.push_back(FromQString(url.toLocalFile()));
-  }
-  return paths;
+  if (data == nullptr || !data->hasUrls()) return {};
+  const QList<QUrl> urls = data->urls();
+  if (std::none_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
+    return {};
+  std::vector<Text> items;
+  for (const QUrl& url : urls)
+    items.push_back(FromQString(url.isLocalFile() ? url.toLocalFile() : url.toString()));
+  return items;
 }
 
 }  // namespace
@@ -264,6 +267,14 @@ void FormWindow::SetTop(float twips) {
 
 void FormWindow::SetLeft(float twips) {
   MoveOuterCorner(QPoint(TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel), pos().y()));
+}
+
+float FormWindow::Width() {
+  return static_cast<float>(frameGeometry().width()) * kTwipsPerDeviceIndependentPixel;
+}
+
+float FormWindow::Height() {
+  return static_cast<float>(frameGeometry().height()) * kTwipsPerDeviceIndependentPixel;
 }
 
 bool FormWindow::PlaceKnown() {

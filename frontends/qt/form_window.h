@@ -36,6 +36,8 @@ class FormWindow : public QMainWindow, public Window {
   float Left() override;
   void SetTop(float twips) override;
   void SetLeft(float twips) override;
+  float Width() override;
+  float Height() override;
   bool PlaceKnown() override;
   VbBoolean Visible(ControlId control) override;
   void SetVisible(ControlId control, bool visible) override;

@@ -35,15 +35,19 @@ QString BesideFolder() {
   return file.isEmpty() ? config : QFileInfo(file).absolutePath();
 }
 
+QString ProfileFileIn(const QString& folder, const Text& name) {
+  return folder + u'/' + ToQString(name) + QStringLiteral(".ini");
+}
+
 // A new file name in folder, dated now, that no file has yet.
 QString DatedPath(const QString& folder, const QString& application) {
-  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  QString path = folder + u'/' + application + u'-' + stamp + QStringLiteral(".ini");
-  for (int n = 2; QFileInfo::exists(path); ++n) {
-    path = folder + u'/' + application + u'-' + stamp + u'-' + QString::number(n) +
-           QStringLiteral(".ini");
-  }
-  return path;
+  const QDateTime now = QDateTime::currentDateTime();
+  const LocalTime time{now.date().year(), now.date().month(),  now.date().day(),
+                       now.time().hour(), now.time().minute(), now.time().second()};
+  return ProfileFileIn(folder,
+                       DatedProfileName(FromQString(application), time, [&](const Text& name) {
+                         return QFileInfo::exists(ProfileFileIn(folder, name));
+                       }));
 }
 
 // The file that a chain of symbolic links at path ends in.
@@ -55,32 +59,28 @@ QString LinkEnd(const QString& path) {
 }
 
 // Why a file could not be written, as far as the file system tells.
-QString WriteFailureReason(const QString& path) {
+StoreFailure WriteFailureReason(const QString& path) {
   const QString target = LinkEnd(path);
   const QFileInfo file(target);
   const QFileInfo folder(file.absolutePath());
   if (target != path && !folder.exists()) {
-    return QStringLiteral("это символическая ссылка на «%1», а папки «%2» нет")
-        .arg(target, folder.filePath());
+    return {StoreProblem::kLinkIntoMissingFolder, FromQString(target),
+            FromQString(folder.filePath())};
   }
   if (const QString blocker = FileInPlaceOfFolder(target); !blocker.isEmpty()) {
-    return QStringLiteral("на месте папки «%1» лежит файл").arg(blocker);
+    return {StoreProblem::kFileInPlaceOfFolder, FromQString(blocker)};
   }
-  if (!folder.exists()) {
-    return QStringLiteral("папку «%1» не удалось создать").arg(folder.filePath());
-  }
+  if (!folder.exists()) return {StoreProblem::kFolderNotMade, FromQString(folder.filePath())};
   if (!folder.isWritable()) {
-    return QStringLiteral("папка «%1» закрыта для записи").arg(folder.filePath());
+    return {StoreProblem::kFolderNotWritable, FromQString(folder.filePath())};
   }
-  if (file.isDir()) return QStringLiteral("на месте файла лежит папка");
-  if (file.exists() && !file.isWritable()) return QStringLiteral("файл закрыт для записи");
-  return QStringLiteral("запись не удалась (возможно, диск заполнен)");
+  if (file.isDir()) return {StoreProblem::kFolderInPlaceOfFile};
+  if (file.exists() && !file.isWritable()) return {StoreProblem::kFileNotWritable};
+  return {StoreProblem::kWriteFailed};
 }
 
-[[noreturn]] void FailToWrite(const QString& path, const QString& reason) {
-  const QString message =
-      QStringLiteral("Не удалось записать профиль в файл «%1»: %2.").arg(path, reason);
-  throw PlatformError(message.toStdString());
+[[noreturn]] void FailToWrite(const QString& path, const StoreFailure& reason) {
+  throw ProfileSaveFailure(ProfileHolder::kFile, FromQString(path), reason);
 }
 
 // Which file is at path: the store replaces the file whole, so a written file is a new one.
@@ -130,7 +130,7 @@ IniSettings::Checked& IniSettings::Check(const QString& application) {
     ProfileReadOutcome outcome = WholeProfileAt(path);
     if (auto reason = WhyProfileCannotBeRead(path)) {
       outcome.read = ProfileRead::kUnreadable;
-      outcome.reason = FromQString(*reason);
+      outcome.reason = *reason;
       outcome.beside = FromQString(DatedPath(BesideFolder(), application));
     } else if (QFileInfo::exists(path) && !FileReadsBackCleanly(path)) {
       outcome.read = ProfileRead::kDamaged;
@@ -160,9 +160,9 @@ void IniSettings::CopyFirst(Checked& checked, const ProfileSavePlan& plan) {
     const QString copy = ToQString(plan.copy_first_to);
     QFile original(path);
     if (!original.copy(copy)) {
-      FailToWrite(path, QStringLiteral("не удалось сохранить его прежний вид в файл «%1» "
-                                       "(%2), а без копии он не будет заменён")
-                            .arg(copy, original.errorString()));
+      FailToWrite(
+          path,
+          {StoreProblem::kCopyFailed, plan.copy_first_to, {}, FromQString(original.errorString())});
     }
   }
   checked.copied = true;
@@ -181,7 +181,7 @@ void IniSettings::Flush(const QString& application) {
   // The store would wait on its lock for as long as the lock stays: a lock left by another
   // user's run or by another machine would hold the exit for good.
   if (auto held = FreeSettingsLock(path + QStringLiteral(".lock"), kLockPatience))
-    FailToWrite(path, *held);
+    FailToWrite(path, {StoreProblem::kLockHeld, {}, {}, FromQString(*held)});
   CopyFirst(checked, plan);
   const auto before = FileIdentity(path);
   QSettings settings(path, QSettings::IniFormat);
@@ -190,10 +190,8 @@ void IniSettings::Flush(const QString& application) {
   if (!Written(settings, before, path)) FailToWrite(path, WriteFailureReason(path));
 }
 
-QString IniSettings::ReadProblems() const {
-  std::vector<ProfileReadOutcome> outcomes;
-  for (const auto& [application, checked] : checked_) outcomes.push_back(checked.outcome);
-  return ToQString(ProfileReadNotices(outcomes));
+ProfileReadReport IniSettings::Report(const QString& application) {
+  return {Check(application).outcome, {}};
 }
 
 }  // namespace quillpad::qt

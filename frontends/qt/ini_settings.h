@@ -27,12 +27,11 @@ class IniSettings {
                const QString& fallback);
   void Write(const QString& application, const QString& section, const QString& key,
              const QString& value);
-  // Throws PlatformError naming the file and the reason when it cannot be written.
+  // Throws ProfileSaveFailure naming the file and the reason when it cannot be written.
   void Flush(const QString& application);
 
-  // What to tell the user about saved profiles that were not read back whole; empty when
-  // all were.
-  QString ReadProblems() const;
+  // How the application's profile reads; a file store keeps no value apart.
+  ProfileReadReport Report(const QString& application);
 
  private:
   struct Checked {

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSessionManager>
-#include <QTimer>
 #include <cstdlib>
 
 #include "core/display_platform.h"
@@ -10,7 +9,6 @@
 #include "frontends/qt/event_boundary.h"
 #include "frontends/qt/form_window.h"
 #include "frontends/qt/menu_bar_style.h"
-#include "frontends/qt/message_box.h"
 #include "frontends/qt/process_exit_hook.h"
 #include "frontends/qt/qt_desktop.h"
 #include "frontends/qt/termination_requests.h"
@@ -62,7 +60,7 @@ int main(int argc, char** argv) {
   const auto save_for_session = [&](QSessionManager& manager) {
     if (manager.sessionKey() == answered_session_key) return;
     answered_session_key = manager.sessionKey();
-    inside_session_request.session_save_requested();
+    inside_session_request.window.session_save_requested();
   };
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
                    save_for_session, Qt::DirectConnection);
@@ -70,18 +68,15 @@ int main(int argc, char** argv) {
                    Qt::DirectConnection);
 
   events.load();
-  if (const QString problems = desktop.settings_read_problems(); !problems.isEmpty()) {
-    // Said once the icon has docked, so the program is reachable while the user reads it.
-    QTimer::singleShot(0, [problems] { qt::ShowMessage(QMessageBox::Warning, problems); });
-  }
   int status = 0;
   {
     const MainWindowEvents display_gone = Form1Events(form1, desktop, boundary.RunnerAtExit());
-    const qt::ProcessExitHook display_lost(display_gone.run_ended);
-    status = QApplication::exec();
+    const qt::ProcessExitHook display_lost(display_gone.window.run_ended);
+    // A way out taken while the start-up notice was up has ended the run already.
+    if (!desktop.ended()) status = QApplication::exec();
   }
   // The loop also ends without a way out (the session's end, the toolkit's own quit).
-  events.run_ended();
+  events.window.run_ended();
   // Windows unloaded on the way out are deleted before the toolkit goes.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return status;

@@ -2,6 +2,9 @@
 
 #include <QPushButton>
 
+#include "core/desktop.h"
+#include "frontends/qt/qt_text.h"
+
 namespace quillpad::qt {
 namespace {
 
@@ -22,9 +25,8 @@ void ShowMessage(QMessageBox::Icon icon, const QString& text) {
 bool AskYesNo(const QString& text) {
   QMessageBox box(QMessageBox::Question, {}, text);
   Prepare(box);
-  // Captions of its own: the toolkit's would be English, as the program loads no translations.
-  QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+  QPushButton* yes = box.addButton(ToQString(Text(kYesCaption)), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(ToQString(Text(kNoCaption)), QMessageBox::NoRole);
   box.setDefaultButton(yes);
   box.setEscapeButton(no);
   box.exec();

@@ -1,7 +1,8 @@
 #include "frontends/qt/notification_icons.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMouseEvent>
+#include <algorithm>
 #include <cstring>
 
 #include "frontends/qt/artwork.h"
@@ -11,10 +12,23 @@
 namespace quillpad::qt {
 namespace {
 
+// The widget the toolkit docks into an XEmbed tray; it reports the right button on press.
+bool IsXEmbedIcon(const QObject* object) {
+  return object->isWidgetType() &&
+         std::strcmp(object->metaObject()->className(), "QSystemTrayIconSys") == 0;
+}
+
+// Whether the toolkit reads the icons' mouse itself, docked into an XEmbed tray, rather than
+// handing them to a StatusNotifierItem host that reports its own activation.
+bool IconsDockedAsWidgets() {
+  const QWidgetList widgets = QApplication::topLevelWidgets();
+  return std::any_of(widgets.begin(), widgets.end(), IsXEmbedIcon);
+}
+
 std::optional<TrayActivation> ActivationOf(QSystemTrayIcon::ActivationReason reason) {
   switch (reason) {
     case QSystemTrayIcon::Trigger:
-      return TrayActivation::kClick;
+      return IconsDockedAsWidgets() ? TrayActivation::kClick : TrayActivation::kHostActivation;
     case QSystemTrayIcon::DoubleClick:
       return TrayActivation::kDoubleClick;
     case QSystemTrayIcon::Context:
@@ -22,12 +36,6 @@ std::optional<TrayActivation> ActivationOf(QSystemTrayIcon::ActivationReason rea
     default:
       return std::nullopt;
   }
-}
-
-// The widget the toolkit docks into an XEmbed tray; it reports the right button on press.
-bool IsXEmbedIcon(const QObject* object) {
-  return object->isWidgetType() &&
-         std::strcmp(object->metaObject()->className(), "QSystemTrayIconSys") == 0;
 }
 
 }  // namespace

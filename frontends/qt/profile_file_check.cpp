@@ -16,23 +16,26 @@
 #include <map>
 #include <memory>
 
+#include "frontends/qt/qt_text.h"
+
 namespace quillpad::qt {
 namespace {
 
-QString ReasonFor(int error, const QString& path) {
+StoreFailure ReasonFor(int error, const QString& path) {
   switch (error) {
     case EACCES:
     case EPERM:
-      return QStringLiteral("нет прав на чтение");
+      return {StoreProblem::kNoReadPermission};
     case ENOTDIR: {
       const QString file = FileInPlaceOfFolder(path);
-      return QStringLiteral("на месте папки «%1» лежит файл")
-          .arg(file.isEmpty() ? QFileInfo(path).absolutePath() : file);
+      return {StoreProblem::kFileInPlaceOfFolder,
+              FromQString(file.isEmpty() ? QFileInfo(path).absolutePath() : file)};
     }
     case ELOOP:
-      return QStringLiteral("символические ссылки на него замкнуты в круг");
+      return {StoreProblem::kLinkLoop};
     default:
-      return QString::fromLocal8Bit(std::strerror(error));
+      return {
+          StoreProblem::kSystem, {}, {}, FromQString(QString::fromLocal8Bit(std::strerror(error)))};
   }
 }
 
@@ -105,7 +108,7 @@ QString FileInPlaceOfFolder(const QString& path) {
   return {};
 }
 
-std::optional<QString> WhyProfileCannotBeRead(const QString& path) {
+std::optional<StoreFailure> WhyProfileCannotBeRead(const QString& path) {
   const QByteArray native = QFile::encodeName(path);
   const Descriptor file(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (file.get() < 0) {
@@ -114,8 +117,8 @@ std::optional<QString> WhyProfileCannotBeRead(const QString& path) {
   }
   struct stat status = {};
   if (::fstat(file.get(), &status) != 0) return ReasonFor(errno, path);
-  if (S_ISDIR(status.st_mode)) return QStringLiteral("на месте файла лежит папка");
-  if (!S_ISREG(status.st_mode)) return QStringLiteral("это не обычный файл");
+  if (S_ISDIR(status.st_mode)) return StoreFailure{StoreProblem::kFolderInPlaceOfFile};
+  if (!S_ISREG(status.st_mode)) return StoreFailure{StoreProblem::kNotARegularFile};
   if (const auto error = ReadError(file.get())) return ReasonFor(*error, path);
   return std::nullopt;
 }

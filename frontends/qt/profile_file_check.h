@@ -5,12 +5,14 @@
 #include <QVariant>
 #include <optional>
 
+#include "core/store_failure.h"
+
 namespace quillpad::qt {
 
-// Why the saved profile at path exists but cannot be read, in words for the user; nothing
-// when it can be read or is not there yet (a first run). A FIFO or device in its place is
-// not opened for reading, so that the start never waits on it.
-std::optional<QString> WhyProfileCannotBeRead(const QString& path);
+// Why the saved profile at path exists but cannot be read; nothing when it can be read or is
+// not there yet (a first run). A FIFO or device in its place is not opened for reading, so
+// that the start never waits on it.
+std::optional<StoreFailure> WhyProfileCannotBeRead(const QString& path);
 
 // The first thing on the way to path that exists but is not a folder, where a folder is
 // needed; empty when there is none.

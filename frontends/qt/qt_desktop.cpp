@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QScreen>
 
 #include "core/errors.h"
 #include "core/twips.h"
@@ -87,6 +88,18 @@ float QtDesktop::TwipsPerPixelX() {
   return kTwipsPerDeviceIndependentPixel;
 }
 
+std::vector<ScreenRect> QtDesktop::ScreenWorkAreas() {
+  std::vector<ScreenRect> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->availableGeometry();
+    constexpr float kTwips = kTwipsPerDeviceIndependentPixel;
+    areas.push_back({static_cast<float>(area.x()) * kTwips, static_cast<float>(area.y()) * kTwips,
+                     static_cast<float>(area.width()) * kTwips,
+                     static_cast<float>(area.height()) * kTwips});
+  }
+  return areas;
+}
+
 Text QtDesktop::ExecutableBaseName() {
   return FromQString(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
 }
@@ -109,6 +122,10 @@ void QtDesktop::WriteSetting(const Text& application, const Text& section, const
 
 void QtDesktop::FlushSettings(const Text& application) {
   settings_.Flush(ToQString(application));
+}
+
+ProfileReadReport QtDesktop::ReportProfileRead(const Text& application) {
+  return settings_.Report(ToQString(application));
 }
 
 MsgBoxResult QtDesktop::MsgBox(const Text& prompt, MsgBoxStyle style) {

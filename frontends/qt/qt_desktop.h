@@ -29,8 +29,6 @@ class QtDesktop : public Desktop {
   int IndexOf(const FormWindow& window) const;
 
   bool ended() const { return ended_; }
-  // What to tell the user about saved profiles that could not be read at start.
-  QString settings_read_problems() const { return settings_.ReadProblems(); }
 
   void ClearClipboard() override;
   void SetClipboardText(const Text& text) override;
@@ -39,6 +37,7 @@ class QtDesktop : public Desktop {
   bool TrayAvailable() override;
   bool NotifyIcon(NotifyIconMessage message, const NarrowTrayRecord& record) override;
   float TwipsPerPixelX() override;
+  std::vector<ScreenRect> ScreenWorkAreas() override;
   Text ExecutableBaseName() override;
   char16_t DecimalSeparator() override;
   Text ReadSetting(const Text& application, const Text& section, const Text& key,
@@ -46,6 +45,7 @@ class QtDesktop : public Desktop {
   void WriteSetting(const Text& application, const Text& section, const Text& key,
                     const Text& value) override;
   void FlushSettings(const Text& application) override;
+  ProfileReadReport ReportProfileRead(const Text& application) override;
   MsgBoxResult MsgBox(const Text& prompt, MsgBoxStyle style) override;
   XmlReading ReadXmlFile(const Text& path, std::uint64_t max_bytes) override;
   Window* FindLoadedWindow(std::string_view name) override;

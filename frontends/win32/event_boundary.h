@@ -15,9 +15,16 @@ class EventBoundary {
 
   void Run(const std::function<void()>& handler) const;
 
-  // Run, in the form the core's tables of events take.
+  // For a handler called from inside the desktop's own request, which waits for the answer:
+  // a failure is told once that request has been answered.
+  void RunReportingLater(const std::function<void()>& handler) const;
+
+  // Run and RunReportingLater, in the form the core's tables of events take.
   HandlerRunner Runner() const {
     return [this](const std::function<void()>& handler) { Run(handler); };
+  }
+  HandlerRunner RunnerReportingLater() const {
+    return [this](const std::function<void()>& handler) { RunReportingLater(handler); };
   }
 
  private:

@@ -80,6 +80,16 @@ float FormWindow::Left() {
   return ScreenTwips(NormalPlace().left);
 }
 
+float FormWindow::Width() {
+  const RECT place = NormalPlace();
+  return ScreenTwips(place.right - place.left);
+}
+
+float FormWindow::Height() {
+  const RECT place = NormalPlace();
+  return ScreenTwips(place.bottom - place.top);
+}
+
 void FormWindow::SetTop(float twips) {
   MoveTo(NormalPlace().left, ScreenPixels(twips));
 }

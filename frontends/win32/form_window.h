@@ -50,6 +50,8 @@ class FormWindow : public Window {
   float Left() override;
   void SetTop(float twips) override;
   void SetLeft(float twips) override;
+  float Width() override;
+  float Height() override;
   bool PlaceKnown() override { return true; }
   VbBoolean Visible(ControlId control) override;
   void SetVisible(ControlId control, bool visible) override;

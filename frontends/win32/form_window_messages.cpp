@@ -74,10 +74,15 @@ LRESULT FormWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
       if (events_.close_requested) events_.close_requested();
       return 0;
     case WM_QUERYENDSESSION:
+      // The profile is kept now, before the session ends, and the answer is always yes.
+      if (events_.session_save_requested) events_.session_save_requested();
       return TRUE;
     case WM_ENDSESSION:
-      // Logging off or shutting down ends the program as closing it does: all is saved.
-      if (wparam != FALSE && events_.close_requested) events_.close_requested();
+      // The session ends the run: what was typed since the request is kept too.
+      if (wparam != FALSE) {
+        if (events_.run_ended) events_.run_ended();
+        PostQuitMessage(0);
+      }
       return 0;
     default:
       if (message == TaskbarCreatedMessage() && message != 0) {

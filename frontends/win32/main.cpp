@@ -32,15 +32,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (name == kForm2Window.name) return &win32::LoadAboutWindow(desktop, boundary);
     return nullptr;
   });
-  const MainWindowEvents events = Form1Events(*form1, desktop, boundary.Runner());
+  MainWindowEvents events = Form1Events(*form1, desktop, boundary.Runner());
+  // The session waits for the answer to its request, so a failure is told once it has one.
+  events.window.session_save_requested =
+      Form1Events(*form1, desktop, boundary.RunnerReportingLater()).window.session_save_requested;
   window.SetEvents(events.window);
 
   events.load();
-  if (const Text problems = desktop.settings_read_problems(); !problems.empty()) {
-    // Said once the icon is in the notification area, so the program is reachable meanwhile.
-    MessageBoxW(nullptr, win32::Wide(problems).c_str(), L"Quillpad",
-                MB_OK | MB_ICONWARNING | MB_TOPMOST | MB_SETFOREGROUND);
-  }
   MSG message;
   // Once the process has ended no queued event is handled.
   while (!desktop.ended() && GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -16,29 +16,31 @@ namespace {
 
 constexpr TextView kUserHive = u"HKEY_CURRENT_USER\\";
 
-std::string SystemReason(LSTATUS status) {
-  return Utf8FromWide(SystemMessage(static_cast<DWORD>(status)));
+Text SystemWords(LSTATUS status) {
+  return FromWide(SystemMessage(static_cast<DWORD>(status)));
 }
 
 [[noreturn]] void ThrowWriteFailure(const Text& path, LSTATUS status) {
-  throw PlatformError("Не удалось записать профиль в реестр (раздел «HKEY_CURRENT_USER\\" +
-                      Utf8FromWide(Wide(path)) + "»): " + SystemReason(status) + ".");
+  throw ProfileSaveFailure(ProfileHolder::kRegistryKey, Text(kUserHive) + path,
+                           {StoreProblem::kSystem, {}, {}, SystemWords(status)});
 }
 
-// What a value of a kind other than text holds, for the user.
-Text KindOf(DWORD type) {
+// What a value of a kind other than text holds.
+std::pair<ValueProblem, Text> KindOf(DWORD type) {
   switch (type) {
     case REG_DWORD:
     case REG_DWORD_BIG_ENDIAN:
-      return u"число (REG_DWORD)";
+      return {ValueProblem::kNumber, u"REG_DWORD"};
     case REG_QWORD:
-      return u"число (REG_QWORD)";
+      return {ValueProblem::kNumber, u"REG_QWORD"};
     case REG_BINARY:
-      return u"двоичные данные (REG_BINARY)";
+      return {ValueProblem::kBinary, u"REG_BINARY"};
     case REG_MULTI_SZ:
-      return u"список строк (REG_MULTI_SZ)";
-    default:
-      return FromWide(WideFromUtf8("значение типа " + std::to_string(type)));
+      return {ValueProblem::kStringList, u"REG_MULTI_SZ"};
+    default: {
+      const std::string number = std::to_string(type);
+      return {ValueProblem::kOtherKind, Text(number.begin(), number.end())};
+    }
   }
 }
 
@@ -46,10 +48,10 @@ LSTATUS OpenKeyForReading(const Text& path, HKEY& opened) {
   return RegOpenKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, KEY_READ, &opened);
 }
 
-// Why a key could not be read, in the words the file store uses for the same refusal.
-Text ReadFailure(LSTATUS status) {
-  if (status == ERROR_ACCESS_DENIED) return u"нет прав на чтение";
-  return FromWide(WideFromUtf8(SystemReason(status)));
+// Why a key could not be read, as the file store says the same refusal.
+StoreFailure ReadFailure(LSTATUS status) {
+  if (status == ERROR_ACCESS_DENIED) return {StoreProblem::kNoReadPermission};
+  return {StoreProblem::kSystem, {}, {}, SystemWords(status)};
 }
 
 bool ProfileKeyExists(const Text& application) {
@@ -60,23 +62,14 @@ bool ProfileKeyExists(const Text& application) {
   return status != ERROR_FILE_NOT_FOUND;
 }
 
-Text Digits(int value, std::size_t width) {
-  std::string digits = std::to_string(value);
-  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-  return Text(digits.begin(), digits.end());
-}
-
 // A new application name, dated now, that no profile has yet: its key stands beside the
 // application's own.
 Text DatedApplication(const Text& application) {
   SYSTEMTIME now = {};
   GetLocalTime(&now);
-  const Text dated = application + u"-" + Digits(now.wYear, 4) + Digits(now.wMonth, 2) +
-                     Digits(now.wDay, 2) + u"-" + Digits(now.wHour, 2) + Digits(now.wMinute, 2) +
-                     Digits(now.wSecond, 2);
-  Text name = dated;
-  for (int n = 2; ProfileKeyExists(name); ++n) name = dated + u"-" + Digits(n, 1);
-  return name;
+  return DatedProfileName(application,
+                          {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond},
+                          ProfileKeyExists);
 }
 
 }  // namespace
@@ -87,8 +80,8 @@ Text ProfileKeyPath(const Text& application) {
 
 RegistrySettings::RegistrySettings() : RegistrySettings(OpenKeyForReading) {}
 
-RegistrySettings::RegistrySettings(OpenForReading open_for_reading)
-    : open_for_reading_(std::move(open_for_reading)) {}
+RegistrySettings::RegistrySettings(OpenForReading open_for_reading, SetRegistryValue set_value)
+    : open_for_reading_(std::move(open_for_reading)), set_value_(std::move(set_value)) {}
 
 // Reads one value whole, whatever its kind.
 LSTATUS RegistrySettings::QueryValue(const Text& path, const Text& name, DWORD& type,
@@ -107,7 +100,7 @@ LSTATUS RegistrySettings::QueryValue(const Text& path, const Text& name, DWORD& 
   return status;
 }
 
-std::optional<Text> RegistrySettings::WhyProfileCannotBeRead(const Text& application) {
+std::optional<StoreFailure> RegistrySettings::WhyProfileCannotBeRead(const Text& application) {
   HKEY opened = nullptr;
   LSTATUS status = open_for_reading_(ProfileKeyPath(application), opened);
   if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
@@ -124,9 +117,10 @@ std::optional<Text> RegistrySettings::WhyProfileCannotBeRead(const Text& applica
     status = open_for_reading_(SettingsKeyPath(application, section), section_key);
     if (status == ERROR_SUCCESS) {
       RegCloseKey(section_key);
+    } else if (status == ERROR_ACCESS_DENIED) {
+      return StoreFailure{StoreProblem::kSectionNoReadPermission, section};
     } else if (status != ERROR_FILE_NOT_FOUND) {
-      return u"его раздел «" + section + u"» не открывается для чтения (" + ReadFailure(status) +
-             u")";
+      return StoreFailure{StoreProblem::kSectionUnopenable, section, {}, SystemWords(status)};
     }
   }
 }
@@ -161,9 +155,9 @@ Text RegistrySettings::Read(const Text& application, const Text& section, const 
   DWORD type = REG_NONE;
   const LSTATUS status = QueryValue(SettingsKeyPath(application, section), key, type, data);
   if (status == ERROR_FILE_NOT_FOUND) return fallback;
-  Text problem;
+  std::pair<ValueProblem, Text> problem;
   if (status != ERROR_SUCCESS) {
-    problem = FromWide(WideFromUtf8("не удалось прочитать: " + SystemReason(status)));
+    problem = {ValueProblem::kUnreadable, SystemWords(status)};
   } else if (type == REG_SZ || type == REG_EXPAND_SZ) {
     std::wstring text(data.size() / sizeof(wchar_t), L'\0');
     std::memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
@@ -173,7 +167,9 @@ Text RegistrySettings::Read(const Text& application, const Text& section, const 
   } else {
     problem = KindOf(type);
   }
-  if (FindUnreadable(address) == nullptr) unreadable_.push_back({address, problem, fallback});
+  if (FindUnreadable(address) == nullptr) {
+    unreadable_.push_back({address, problem.first, problem.second, fallback});
+  }
   return fallback;
 }
 
@@ -193,31 +189,22 @@ void RegistrySettings::Flush(const Text& application) {
     if (kept != nullptr && kept->fallback == value) continue;
     by_section[section].emplace_back(key, value);
   }
+  RegistryTransaction transaction(set_value_);
   for (const auto& [section, values] : by_section) {
     const Text path = profile_key + u"\\" + section;
-    HKEY created = nullptr;
-    LSTATUS status =
-        RegCreateKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, &created, nullptr);
+    LSTATUS status = transaction.OpenKey(path);
     if (status != ERROR_SUCCESS) ThrowWriteFailure(path, status);
-    const UniqueKey key(created);
     for (const auto& [name, value] : values) {
-      const std::wstring data = Wide(value);
       const DWORD type =
           expandable_.contains({application, section, name}) ? REG_EXPAND_SZ : REG_SZ;
-      status = RegSetValueExW(key.get(), Wide(name).c_str(), 0, type,
-                              reinterpret_cast<const BYTE*>(data.c_str()),
-                              static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+      status = transaction.SetValue(Wide(name), type, Wide(value));
       if (status != ERROR_SUCCESS) ThrowWriteFailure(path, status);
     }
-    status = RegFlushKey(key.get());
+    status = transaction.FlushKey();
     if (status != ERROR_SUCCESS) ThrowWriteFailure(path, status);
   }
+  transaction.Commit();
 }
-
-}  // namespace quillpad::win32
-
-namespace quillpad::win32 {
 
 const RegistrySettings::Unreadable* RegistrySettings::FindUnreadable(const Address& address) const {
   for (const Unreadable& value : unreadable_) {
@@ -226,28 +213,15 @@ const RegistrySettings::Unreadable* RegistrySettings::FindUnreadable(const Addre
   return nullptr;
 }
 
-Text RegistrySettings::ReadProblems() const {
-  std::vector<std::pair<Text, Text>> by_section;  // key path, list of values
-  for (const auto& [address, what, fallback] : unreadable_) {
-    const auto& [application, section, key] = address;
-    const Text path = Text(kUserHive) + SettingsKeyPath(application, section);
-    auto found = std::find_if(by_section.begin(), by_section.end(),
-                              [&](const auto& listed) { return listed.first == path; });
-    if (found == by_section.end()) found = by_section.insert(found, {path, Text()});
-    found->second += u"\n«" + key + u"»: " + what;
+ProfileReadReport RegistrySettings::Report(const Text& application) {
+  ProfileReadReport report{Check(application), {}};
+  for (const Unreadable& value : unreadable_) {
+    const auto& [owner, section, key] = value.address;
+    if (owner != application) continue;
+    report.kept.push_back(
+        {Text(kUserHive) + SettingsKeyPath(owner, section), key, value.problem, value.detail});
   }
-  std::vector<ProfileReadOutcome> outcomes;
-  for (const auto& [application, outcome] : checked_) outcomes.push_back(outcome);
-  Text told = ProfileReadNotices(outcomes);
-  for (const auto& [path, values] : by_section) {
-    if (!told.empty()) told += u"\n\n";
-    told += u"Эти значения профиля в реестре (раздел «" + path +
-            u"») не удалось прочитать как текст:" + values +
-            u"\n\nQuillpad начинает работу без них и при выходе "
-            u"оставит эти значения в реестре как есть; значение будет заменено, только если вы "
-            u"впишете текст в его поле или передвинете окно.";
-  }
-  return told;
+  return report;
 }
 
 }  // namespace quillpad::win32

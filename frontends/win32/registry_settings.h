@@ -9,6 +9,7 @@
 
 #include "core/profile_read.h"
 #include "core/text.h"
+#include "frontends/win32/registry_transaction.h"
 #include "frontends/win32/windows_api.h"
 
 namespace quillpad::win32 {
@@ -34,23 +35,27 @@ class RegistrySettings {
   using OpenForReading = std::function<LSTATUS(const Text& path, HKEY& opened)>;
 
   RegistrySettings();
-  explicit RegistrySettings(OpenForReading open_for_reading);
+  // Every value is set through `set_value`, so that a refusal part-way can be made too.
+  explicit RegistrySettings(OpenForReading open_for_reading,
+                            SetRegistryValue set_value = SetValueInRegistry);
 
   Text Read(const Text& application, const Text& section, const Text& key, const Text& fallback);
   void Write(const Text& application, const Text& section, const Text& key, const Text& value);
-  // Throws PlatformError, saying why, when the registry refuses.
+  // Writes every staged value or, where the registry refuses one, none: the profile is then
+  // left as it was, and ProfileSaveFailure says why.
   void Flush(const Text& application);
 
-  // What to tell the user about a profile that could not be read, then about stored values
-  // that could not be read as text, in the order they were read; empty when all read.
-  Text ReadProblems() const;
+  // How the application's profile reads, with the values that could not be read as text in
+  // the order they were read.
+  ProfileReadReport Report(const Text& application);
 
  private:
   using Address = std::tuple<Text, Text, Text>;  // application, section, key
   using Staged = std::tuple<Text, Text, Text>;   // section, key, value
   struct Unreadable {
     Address address;
-    Text what;      // the value's kind, or why it could not be read
+    ValueProblem problem;
+    Text detail;
     Text fallback;  // what the program took in its place
   };
 
@@ -58,10 +63,11 @@ class RegistrySettings {
   // How the application's profile reads, found out once, when it is first read.
   const ProfileReadOutcome& Check(const Text& application);
   // Why the profile's key or one of its sections cannot be read; nothing when all can.
-  std::optional<Text> WhyProfileCannotBeRead(const Text& application);
+  std::optional<StoreFailure> WhyProfileCannotBeRead(const Text& application);
   LSTATUS QueryValue(const Text& path, const Text& name, DWORD& type, std::vector<BYTE>& data);
 
   OpenForReading open_for_reading_;
+  SetRegistryValue set_value_;
   std::map<Text, ProfileReadOutcome> checked_;
   std::vector<Unreadable> unreadable_;
   std::set<Address> expandable_;

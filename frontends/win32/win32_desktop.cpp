@@ -6,12 +6,30 @@
 #include "frontends/win32/clipboard.h"
 #include "frontends/win32/native_handle.h"
 #include "frontends/win32/notification_icon.h"
+#include "frontends/win32/question_box.h"
 #include "frontends/win32/screen.h"
 #include "frontends/win32/win32_text.h"
 #include "frontends/win32/windows_api.h"
 #include "frontends/win32/xml_file_reader.h"
 
 namespace quillpad::win32 {
+namespace {
+
+// Adds one monitor's work area, the screen less its taskbar, to the list in `found`.
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetMonitorInfoW(monitor, &info)) {
+    const RECT& work = info.rcWork;
+    reinterpret_cast<std::vector<ScreenRect>*>(found)->push_back(
+        {ScreenTwips(work.left), ScreenTwips(work.top), ScreenTwips(work.right - work.left),
+         ScreenTwips(work.bottom - work.top)});
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 FormWindow& Win32Desktop::AddLoadedWindow(std::unique_ptr<FormWindow> window,
                                           std::function<void()> unload) {
   FormWindow& added = *window;
@@ -69,6 +87,12 @@ float Win32Desktop::TwipsPerPixelX() {
   return ScreenTwipsPerPixel();
 }
 
+std::vector<ScreenRect> Win32Desktop::ScreenWorkAreas() {
+  std::vector<ScreenRect> areas;
+  EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+  return areas;
+}
+
 Text Win32Desktop::ExecutableBaseName() {
   std::wstring path(MAX_PATH, L'\0');
   DWORD length = 0;
@@ -103,6 +127,10 @@ void Win32Desktop::FlushSettings(const Text& application) {
   settings_.Flush(application);
 }
 
+ProfileReadReport Win32Desktop::ReportProfileRead(const Text& application) {
+  return settings_.Report(application);
+}
+
 MsgBoxResult Win32Desktop::MsgBox(const Text& prompt, MsgBoxStyle style) {
   UINT flags = style == MsgBoxStyle::kYesNoQuestion ? MB_YESNO | MB_ICONQUESTION
                                                     : MB_OK | MB_ICONEXCLAMATION;
@@ -111,7 +139,11 @@ MsgBoxResult Win32Desktop::MsgBox(const Text& prompt, MsgBoxStyle style) {
   HWND owner = windows_.Count() > 0 ? windows_.At(0)->hwnd() : nullptr;
   if (owner != nullptr && !IsWindowVisible(owner)) owner = nullptr;
   if (owner == nullptr) flags |= MB_TOPMOST;
-  switch (MessageBoxW(owner, Wide(prompt).c_str(), L"Quillpad", flags | MB_SETFOREGROUND)) {
+  flags |= MB_SETFOREGROUND;
+  const int answer = style == MsgBoxStyle::kYesNoQuestion
+                         ? AskInMessageBox(owner, Wide(prompt), flags)
+                         : MessageBoxW(owner, Wide(prompt).c_str(), L"Quillpad", flags);
+  switch (answer) {
     case IDYES:
       return MsgBoxResult::kYes;
     case IDNO:

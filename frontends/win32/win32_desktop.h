@@ -33,7 +33,6 @@ class Win32Desktop : public Desktop {
   bool ended() const { return ended_; }
   // What to tell the user, once, about a profile or values that could not be read; empty
   // when none.
-  Text settings_read_problems() const { return settings_.ReadProblems(); }
 
   void ClearClipboard() override;
   void SetClipboardText(const Text& text) override;
@@ -42,6 +41,7 @@ class Win32Desktop : public Desktop {
   bool TrayAvailable() override;
   bool NotifyIcon(NotifyIconMessage message, const NarrowTrayRecord& record) override;
   float TwipsPerPixelX() override;
+  std::vector<ScreenRect> ScreenWorkAreas() override;
   Text ExecutableBaseName() override;
   char16_t DecimalSeparator() override;
   Text ReadSetting(const Text& application, const Text& section, const Text& key,
@@ -49,6 +49,7 @@ class Win32Desktop : public Desktop {
   void WriteSetting(const Text& application, const Text& section, const Text& key,
                     const Text& value) override;
   void FlushSettings(const Text& application) override;
+  ProfileReadReport ReportProfileRead(const Text& application) override;
   MsgBoxResult MsgBox(const Text& prompt, MsgBoxStyle style) override;
   XmlReading ReadXmlFile(const Text& path, std::uint64_t max_bytes) override;
   Window* FindLoadedWindow(std::string_view name) override;

@@ -26,8 +26,17 @@ class WindowPlace(DesktopTestCase):
         self.assert_window_at(window, 200, 100)
 
     def test_place_partly_off_screen_is_kept(self):
-        window = self.show_with_stored_place(top="-120", left="20000")
-        self.assert_window_at(window, 20000 // TWIPS_PER_PIXEL, -120 // TWIPS_PER_PIXEL)
+        window = self.show_with_stored_place(top="-120", left="16500")
+        self.assert_window_at(window, 16500 // TWIPS_PER_PIXEL, -120 // TWIPS_PER_PIXEL)
+
+    def test_place_off_every_screen_comes_wholly_onto_it_and_is_saved_there(self):
+        window = self.show_with_stored_place(top="-9000", left="30000")
+        screen = self.desktop.x.screen()
+        place = self.desktop.geometry(window)
+        self.assert_window_at(window, screen.width_in_pixels - place.width, 0)
+        saved = self.saved_after_exit()
+        self.assertEqual((saved["top"], saved["left"]),
+                         ("0", str((screen.width_in_pixels - place.width) * TWIPS_PER_PIXEL)))
 
     def test_unreadable_place_keeps_initial_place(self):
         window = self.show_with_stored_place(top="abc")

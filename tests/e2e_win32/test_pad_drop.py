@@ -4,6 +4,7 @@ boxes once the question is answered "Yes", and leaving saves them; "No" changes 
 
 The cases of a class share one Wine session: each starts the program on the same display."""
 
+import os
 import unittest
 
 import pad_samples
@@ -17,6 +18,7 @@ SAMPLE = pad_samples.sample("pad311")
 STORED = {"company": "Прежняя фирма", "midname": "Иванович", "comments": "Своё\r\nпримечание"}
 # Stored by the program itself: where the window stands.
 PLACE_KEYS = {"top", "left"}
+READ_MESSAGE_BOX_BUTTONS = os.environ["QUILLPAD_READ_MESSAGE_BOX_BUTTONS"]
 
 
 class PadDropOnOneDesktop(unittest.TestCase):
@@ -41,8 +43,9 @@ class PadDropOnOneDesktop(unittest.TestCase):
         self.desktop.double_click_tray_icon()
         self.window = self.desktop.wait_main_window_mapped(WINE_TIMEOUT)
 
-    def drop_and_answer(self, key, path=None):
-        """Drop the PAD file on a box, then answer the question with a key."""
+    def drop_and_answer(self, key, path=None, captions=None):
+        """Drop the PAD file on a box, then answer the question with a key; the question's
+        buttons read `captions` where given."""
         x, y = self.desktop.box_point("company")
         outcome = drop_files(self.desktop.display_name, x, y, [path or self.pad_path])
         # Wine tells the drag source the drop is done before the program asks anything.
@@ -50,6 +53,9 @@ class PadDropOnOneDesktop(unittest.TestCase):
         question = wait_until(self.desktop.message_boxes, WINE_TIMEOUT, what="the question")[0]
         # Owned by the pinned window, the question stays above it.
         self.assertTrue(self.desktop.stacked_above(question, self.window))
+        if captions is not None:
+            answer = self.desktop.wine(READ_MESSAGE_BOX_BUTTONS, check=False)
+            self.assertEqual(answer.stdout.decode("utf-8").split(), captions)
         self.desktop.activate(question)
         self.desktop.key(key)
         wait_until(lambda: not self.desktop.message_boxes(), what="the question to close")
@@ -78,8 +84,9 @@ class PadDrop(PadDropOnOneDesktop):
                 self.drop_and_answer("Return", sample.write(self.desktop.root_dir))
                 self.assertEqual(self.leave(), sample.expected_values(STORED))
 
-    def test_no_leaves_the_profile_as_it_was(self):
-        self.drop_and_answer("n")
+    def test_the_question_reads_da_and_net_and_escape_answers_net(self):
+        # Whatever the system's language, and the profile stays as it was.
+        self.drop_and_answer("Escape", captions=["Да", "Нет"])
         self.assertEqual(self.leave(),
                          {key: STORED.get(key, "") for key in pad_samples.FIELD_KEYS})
 

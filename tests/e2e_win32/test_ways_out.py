@@ -33,6 +33,21 @@ class WaysOut(WineTestCase):
         self.assertLess(int(self.desktop.stored_text("top")), 1020)
         self.assertEqual(self.desktop.stored_text("name"), "")
 
+    def test_a_place_off_every_screen_shows_wholly_on_it_and_is_saved_there(self):
+        # Saved while a second monitor was attached.
+        self.desktop.store_profile({"top": "-9000", "left": "30000"})
+        window = self.launch_and_show()
+        screen = self.desktop.x.screen()
+        place = self.desktop.geometry(window)
+        self.assertGreaterEqual(place.y, 0)
+        self.assertLessEqual(place.x + place.width, screen.width_in_pixels)
+        self.assertGreater(place.x, screen.width_in_pixels // 2)
+        self.desktop.send_close_request(window)
+        self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
+        self.assertGreaterEqual(int(self.desktop.stored_text("top")), 0)
+        self.assertLessEqual(int(self.desktop.stored_text("left")) // 15 + place.width,
+                             screen.width_in_pixels)
+
     def test_logging_off_saves_as_closing_does(self):
         self.desktop.store_profile(STORED)
         self.launch_and_show()

@@ -80,6 +80,15 @@ TEST_F(FileDropTest, TextDroppedOnATextBoxGoesIntoIt) {
   EXPECT_EQ(window.GetText(Id(Form1Control::Text2)), u"https://example.org/pad.xml");
 }
 
+TEST_F(FileDropTest, AFileDroppedWithAWebAddressReachesTheWindowWithIt) {
+  const auto data =
+      Files({QUrl::fromLocalFile("/tmp/pad.xml"), QUrl("https://example.org/pad.xml")});
+  ASSERT_TRUE(DragAndDrop(window.centralWidget(), *data));
+  QApplication::processEvents();
+  ASSERT_EQ(dropped.size(), 1u);
+  EXPECT_EQ(dropped.front(), (std::vector<Text>{u"/tmp/pad.xml", u"https://example.org/pad.xml"}));
+}
+
 TEST_F(FileDropTest, AWindowWithoutAHandlerForDroppedFilesTakesNone) {
   FormWindow other{{kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems}, 1};
   other.SetEvents({});

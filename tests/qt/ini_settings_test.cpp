@@ -11,6 +11,7 @@
 #include "core/errors.h"
 #include "frontends/qt/config_folder.h"
 #include "frontends/qt/profile_file_check.h"
+#include "frontends/qt/qt_text.h"
 
 namespace quillpad::qt {
 namespace {
@@ -55,6 +56,11 @@ class IniSettingsTest : public ::testing::Test {
   QStringList DatedCopies() const {
     return QDir(config.path() + QStringLiteral("/Quillpad"))
         .entryList({QStringLiteral("Quillpad-*.ini")}, QDir::Files);
+  }
+
+  // What the user is told at start about the profile as this store read it.
+  static QString Told(IniSettings& settings) {
+    return ToQString(ProfileReadNotice(settings.Report(QStringLiteral("Quillpad"))));
   }
 
   // The message of a failed flush; empty when it went through.
@@ -162,7 +168,7 @@ TEST_F(IniSettingsTest, AProfileThatCannotBeReadIsToldAndNeverOverwritten) {
   ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/inside")));  // a folder where the file is
   IniSettings settings;
   EXPECT_EQ(Read(settings, QStringLiteral("name")), QStringLiteral("missing"));
-  const QString told = settings.ReadProblems();
+  const QString told = Told(settings);
   EXPECT_TRUE(told.contains(path)) << told.toStdString();
   EXPECT_TRUE(told.contains(QStringLiteral("лежит папка"))) << told.toStdString();
 
@@ -185,13 +191,13 @@ TEST_F(IniSettingsTest, APipeInPlaceOfTheProfileDoesNotHoldTheStartUp) {
   ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
   IniSettings settings;
   EXPECT_EQ(Read(settings, QStringLiteral("name")), QStringLiteral("missing"));
-  EXPECT_TRUE(settings.ReadProblems().contains(QStringLiteral("не обычный файл")));
+  EXPECT_TRUE(Told(settings).contains(QStringLiteral("не обычный файл")));
 }
 
 TEST_F(IniSettingsTest, NothingIsToldOnAFirstRun) {
   IniSettings settings;
   EXPECT_EQ(Read(settings, QStringLiteral("name")), QStringLiteral("missing"));
-  EXPECT_TRUE(settings.ReadProblems().isEmpty());
+  EXPECT_TRUE(Told(settings).isEmpty());
 }
 
 TEST(ReadsBackCleanly, WhatTheStoreWritesInAnyOrder) {
@@ -242,7 +248,7 @@ TEST_F(IniSettingsTest, AProfileThatDoesNotReadBackCleanlyIsToldAndKeptAsItWasBe
   ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
   IniSettings settings;
   Read(settings, QStringLiteral("name"));
-  const QString told = settings.ReadProblems();
+  const QString told = Told(settings);
   EXPECT_TRUE(told.contains(path)) << told.toStdString();
   EXPECT_TRUE(DatedCopies().isEmpty()) << "nothing is written before the save";
 
@@ -264,7 +270,7 @@ TEST_F(IniSettingsTest, AHandEditedValueIsLoadedAsReadAndItsFileKept) {
   WriteProfileFile("[Setting]\ncity=a;b\n");
   IniSettings settings;
   EXPECT_EQ(Read(settings, QStringLiteral("city")), QStringLiteral("a"));
-  EXPECT_FALSE(settings.ReadProblems().isEmpty());
+  EXPECT_FALSE(Told(settings).isEmpty());
   settings.Flush(QStringLiteral("Quillpad"));
   ASSERT_EQ(DatedCopies().size(), 1);
 }
@@ -273,7 +279,7 @@ TEST_F(IniSettingsTest, ACleanProfileIsNeitherToldNorCopied) {
   RoundTrip(QStringLiteral("a; b, c"));
   IniSettings settings;
   Read(settings, QStringLiteral("comments"));
-  EXPECT_TRUE(settings.ReadProblems().isEmpty());
+  EXPECT_TRUE(Told(settings).isEmpty());
   settings.Flush(QStringLiteral("Quillpad"));
   EXPECT_TRUE(DatedCopies().isEmpty());
 }
@@ -298,7 +304,7 @@ TEST_F(IniSettingsTest, AProfileLinkIntoAMissingFolderSaysTheFolderIsMissing) {
   ASSERT_TRUE(QFile::link(missing + QStringLiteral("/Quillpad.ini"), path));
   IniSettings settings;
   EXPECT_EQ(Read(settings, QStringLiteral("name")), QStringLiteral("missing"));
-  EXPECT_TRUE(settings.ReadProblems().isEmpty());
+  EXPECT_TRUE(Told(settings).isEmpty());
   Stage(settings, QStringLiteral("name"), QStringLiteral("typed"));
   const QString failure = FlushFailure(settings);
   EXPECT_TRUE(failure.contains(QStringLiteral("«%1» нет").arg(missing))) << failure.toStdString();
@@ -313,7 +319,7 @@ TEST_F(IniSettingsTest, AConfigFolderThatIsAFileIsNamedAndTheRunSavedBesideIt) {
   qputenv("XDG_CONFIG_HOME", file.toUtf8());
   IniSettings settings;
   EXPECT_EQ(Read(settings, QStringLiteral("name")), QStringLiteral("missing"));
-  const QString told = settings.ReadProblems();
+  const QString told = Told(settings);
   EXPECT_TRUE(told.contains(QStringLiteral("на месте папки «%1» лежит файл").arg(file)))
       << told.toStdString();
   Stage(settings, QStringLiteral("name"), QStringLiteral("typed"));

@@ -56,5 +56,15 @@ TEST(ActivationPairing, TheContextRequestIsTheRightButtonRelease) {
   EXPECT_EQ(Codes({{kClick, 0}, {kContextMenu, 100}, {kClick, 200}}), Codes_{kTrayRightButtonUp});
 }
 
+TEST(ActivationPairing, EveryActivationByAHostThatShowsTheIconRestores) {
+  // One per double-click on one desktop, one per click on another, however close together.
+  EXPECT_EQ(Codes({{kHostActivation, 0}}), Codes_{kTrayLeftDoubleClick});
+  EXPECT_EQ(Codes({{kHostActivation, 0}, {kHostActivation, 100}}),
+            (Codes_{kTrayLeftDoubleClick, kTrayLeftDoubleClick}));
+  // A click read before it does not pair with a click after it.
+  EXPECT_EQ(Codes({{kClick, 0}, {kHostActivation, 100}, {kClick, 200}}),
+            Codes_{kTrayLeftDoubleClick});
+}
+
 }  // namespace
 }  // namespace quillpad

@@ -84,10 +84,10 @@ TEST_F(Form1EventsTest, TheIconsAndTheNotificationAreasEventsReachTheirHandlers)
 }
 
 TEST_F(Form1EventsTest, TheSessionsSaveRequestAndTheRunsEndSaveTheFields) {
-  events.session_save_requested();
+  events.window.session_save_requested();
   EXPECT_EQ(desktop.settings.size(), 25u);
   desktop.settings.clear();
-  events.run_ended();
+  events.window.run_ended();
   EXPECT_EQ(desktop.settings.size(), 25u);
   EXPECT_EQ(std::count(log.begin(), log.end(), "desktop.EndProcess"), 0);
   EXPECT_EQ(runs, 2);

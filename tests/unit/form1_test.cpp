@@ -128,8 +128,19 @@ TEST_F(Form1Test, ExitingWithTheAboutWindowOpenUnloadsItFirstThenSavesAndEnds) {
 TEST_F(Form1Test, StartupWithNoNotificationAreaShowsTheWindowOnceEverythingIsLoaded) {
   desktop.accept_icon = false;
   form.Form_Load();
-  EXPECT_EQ(log.back(), "window.Show");
+  EXPECT_EQ(Without(log, "desktop.ExecutableBaseName").back(), "window.Show");
   EXPECT_EQ(std::count(log.begin(), log.end(), "window.Show"), 1);
+}
+
+TEST_F(Form1Test, AProfileNotReadWholeIsToldOnceTheProgramIsReachable) {
+  desktop.read_report.outcome = {
+      ProfileRead::kDamaged, ProfileHolder::kFile, u"/cfg/Q.ini", {}, u"/cfg/Q-1.ini"};
+  form.Form_Load();
+  const Log steps = Without(Without(log, "desktop.ReadSetting"), "desktop.ExecutableBaseName");
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_EQ(desktop.messages[0], ProfileReadNotice(desktop.read_report));
+  EXPECT_EQ(steps.back(), "desktop.MsgBox exclamation");
+  EXPECT_LT(std::find(steps.begin(), steps.end(), "desktop.NotifyIcon add"), steps.end() - 1);
 }
 
 TEST_F(Form1Test, HideAddsExactlyOneIconAndDoubleClickRestoresAndRemovesIt) {
@@ -141,6 +152,33 @@ TEST_F(Form1Test, HideAddsExactlyOneIconAndDoubleClickRestoresAndRemovesIt) {
   log.clear();
   form.TrayIcon_Activated(TrayActivation::kDoubleClick, 5000, 400);
   EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
+}
+
+TEST_F(Form1Test, TheIconsHostActivationRestoresAtOnce) {
+  form.Form_Load();
+  log.clear();
+  form.TrayIcon_Activated(TrayActivation::kHostActivation, 0, 400);
+  EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
+}
+
+TEST_F(Form1Test, HiddenThenLeftFromTheTrayItStoresWhereItWasLastOnTheScreen) {
+  form.Form_Load();
+  form.TrayIcon_Activated(TrayActivation::kHostActivation, 0, 400);
+  window.top = 3000;
+  form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::cr));
+  // The window manager moves the hidden window's client to its frame's corner.
+  window.top = 3000 - 555;
+  EXPECT_THROW(form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::ex)), ProcessEnded);
+  EXPECT_EQ(Stored(u"top"), u"3000");
+}
+
+TEST_F(Form1Test, AStoredPlaceOffEveryScreenIsBroughtOnScreenWhenRestored) {
+  desktop.work_areas = {{0, 0, 19200, 12000}};
+  Store(u"left", u"30000");
+  form.Form_Load();
+  form.TrayIcon_Activated(TrayActivation::kHostActivation, 0, 400);
+  EXPECT_THROW(form.MenuItem_Click(IdOf<MenuItemId>(Form1MenuItem::vrr)), ProcessEnded);
+  EXPECT_EQ(Stored(u"left"), u"14310");
 }
 
 TEST_F(Form1Test, TheIconsContextRequestOpensThePopUpMenu) {

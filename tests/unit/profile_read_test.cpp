@@ -11,7 +11,8 @@ bool Says(const Text& told, TextView words) {
 
 ProfileReadOutcome Unreadable(ProfileHolder holder) {
   return {ProfileRead::kUnreadable, holder, u"/home/anna/.config/Quillpad/Quillpad.ini",
-          u"нет прав на чтение", u"/home/anna/.config/Quillpad-20260101-120000.ini"};
+          StoreFailure{StoreProblem::kNoReadPermission},
+          u"/home/anna/.config/Quillpad-20260101-120000.ini"};
 }
 
 ProfileReadOutcome Damaged() {
@@ -73,12 +74,61 @@ TEST(ProfileReadTest, TheUserIsToldWhereADamagedProfileIsKeptAsItWas) {
                    u"«/cfg/Quillpad/Quillpad-20260101-120000.ini»."));
 }
 
-TEST(ProfileReadTest, AllProblemsAreToldTogetherOnceAndWholeProfilesNotAtAll) {
-  const ProfileReadOutcome whole{ProfileRead::kWhole, ProfileHolder::kFile, u"/cfg/Q.ini", {}, {}};
-  EXPECT_EQ(ProfileReadNotices({whole, whole}), u"");
+TEST(ProfileReadTest, ValuesKeptAsStoredAreToldAfterTheProfileByTheirPart) {
+  ProfileReadReport report{Unreadable(ProfileHolder::kRegistryKey), {}};
+  EXPECT_EQ(ProfileReadNotice(report), ProfileReadNotice(report.outcome));
+  report.outcome = {ProfileRead::kWhole, ProfileHolder::kRegistryKey, u"HKCU\\Q", {}, {}};
+  report.kept = {{u"HKCU\\Q\\Setting", u"zip", ValueProblem::kNumber, u"REG_DWORD"},
+                 {u"HKCU\\Q\\Other", u"x", ValueProblem::kOtherKind, u"11"},
+                 {u"HKCU\\Q\\Setting", u"fax", ValueProblem::kUnreadable, u"Отказано."}};
+  const Text told = ProfileReadNotice(report);
+  EXPECT_TRUE(Says(told,
+                   u"Эти значения профиля в реестре (раздел «HKCU\\Q\\Setting») не удалось "
+                   u"прочитать как текст:\n«zip»: число (REG_DWORD)\n«fax»: не удалось "
+                   u"прочитать: Отказано.\n\nQuillpad начинает работу без них и при выходе "
+                   u"оставит эти значения в реестре как есть"))
+      << told.size();
+  EXPECT_LT(told.find(u"Setting"), told.find(u"«x»: значение типа 11"));
+  EXPECT_EQ(ProfileReadNotice(ProfileReadReport{report.outcome, {}}), u"");
+}
+
+TEST(ProfileReadTest, ADatedNameIsTheMomentAndANumberWhileTaken) {
+  const LocalTime now{2026, 1, 2, 3, 4, 5};
+  EXPECT_EQ(DatedProfileName(u"Quillpad", now, [](const Text&) { return false; }),
+            u"Quillpad-20260102-030405");
   EXPECT_EQ(
-      ProfileReadNotices({Damaged(), whole, Unreadable(ProfileHolder::kFile)}),
-      ProfileReadNotice(Damaged()) + u"\n\n" + ProfileReadNotice(Unreadable(ProfileHolder::kFile)));
+      DatedProfileName(u"Quillpad", now, [](const Text& name) { return !name.ends_with(u"-3"); }),
+      u"Quillpad-20260102-030405-3");
+}
+
+TEST(StoreFailureTest, AFailedSaveNamesWhereItWasToGoAndWhy) {
+  const ProfileSaveFailure file(ProfileHolder::kFile, u"/cfg/Q.ini",
+                                {StoreProblem::kFolderNotWritable, u"/cfg"});
+  EXPECT_STREQ(file.what(),
+               "Не удалось записать профиль в файл «/cfg/Q.ini»: папка «/cfg» закрыта для записи.");
+  const ProfileSaveFailure key(ProfileHolder::kRegistryKey, u"HKEY_CURRENT_USER\\S",
+                               {StoreProblem::kSystem, {}, {}, u"Отказано в доступе."});
+  EXPECT_STREQ(key.what(),
+               "Не удалось записать профиль в реестр (раздел «HKEY_CURRENT_USER\\S»): Отказано в "
+               "доступе..");
+}
+
+TEST(StoreFailureTest, EachReasonNamesThePlacesItConcerns) {
+  EXPECT_EQ(ReasonText({StoreProblem::kLinkIntoMissingFolder, u"/a/b.ini", u"/a"}),
+            u"это символическая ссылка на «/a/b.ini», а папки «/a» нет");
+  EXPECT_EQ(ReasonText({StoreProblem::kSectionUnopenable, u"Setting", {}, u"Сбой"}),
+            u"его раздел «Setting» не открывается для чтения (Сбой)");
+  EXPECT_EQ(ReasonText({StoreProblem::kCopyFailed, u"/c.ini", {}, u"Нет места"}),
+            u"не удалось сохранить его прежний вид в файл «/c.ini» (Нет места), а без копии он не "
+            u"будет заменён");
+  EXPECT_EQ(ReasonText({StoreProblem::kLockHeld, {}, {}, u"его держит процесс 7"}),
+            u"его держит процесс 7");
+}
+
+TEST(TextTest, UnitsBecomeUtf8AndALoneSurrogateTheReplacementCharacter) {
+  EXPECT_EQ(ToUtf8(u"Aя€"), "Aя€");
+  EXPECT_EQ(ToUtf8(u"\U0001F600"), "\xF0\x9F\x98\x80");
+  EXPECT_EQ(ToUtf8(Text(1, char16_t{0xD800}) + u"x"), "\xEF\xBF\xBDx");
 }
 
 }  // namespace

@@ -20,6 +20,8 @@ class FixedWindow : public Window {
   float Left() override { return 0; }
   void SetTop(float) override {}
   void SetLeft(float) override {}
+  float Width() override { return 0; }
+  float Height() override { return 0; }
   bool PlaceKnown() override { return true; }
   VbBoolean Visible(ControlId) override { return kVbTrue; }
   void SetVisible(ControlId, bool) override {}

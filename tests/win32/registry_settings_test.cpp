@@ -72,7 +72,7 @@ class RegistrySettingsTest : public ::testing::Test {
     EXPECT_EQ(beside[0].size(), kApplication.size() + std::size(u"-yyyyMMdd-HHmmss") - 1);
     EXPECT_EQ(RegistrySettings().Read(beside[0], u"Setting", u"name", u"(none)"), u"Bob");
 
-    const std::string told = Utf8FromWide(Wide(store.ReadProblems()));
+    const std::string told = Utf8FromWide(Wide(ProfileReadNotice(store.Report(kApplication))));
     EXPECT_NE(told.find("не удалось прочитать из раздела реестра «HKEY_CURRENT_USER\\Software\\"
                         "VB and VBA Program Settings\\QuillpadRegistryTest»"),
               std::string::npos)
@@ -180,6 +180,56 @@ TEST_F(RegistrySettingsTest, AFailedFlushSaysWhereAndWhy) {
   }
 }
 
+TEST_F(RegistrySettingsTest, ASaveRefusedPartWayLeavesTheProfileAsItWas) {
+  Put(L"name", REG_SZ, L"Anna", sizeof(L"Anna"));
+  Put(L"city", REG_EXPAND_SZ, L"%HOME%", sizeof(L"%HOME%"));
+  // The registry refuses the third value it is given.
+  int calls = 0;
+  RegistrySettings store(
+      [](const Text& path, HKEY& opened) {
+        return RegOpenKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, KEY_READ, &opened);
+      },
+      [&calls](HKEY key, const std::wstring& name, DWORD type, const BYTE* data, DWORD size) {
+        if (++calls == 3) return static_cast<LSTATUS>(ERROR_ACCESS_DENIED);
+        return SetValueInRegistry(key, name, type, data, size);
+      });
+  for (const Text key : {u"name", u"city", u"zip", u"phone"})
+    store.Write(kApplication, u"Setting", key, u"new " + key);
+  store.Write(kApplication, u"Window", u"top", u"735");
+  EXPECT_THROW(store.Flush(kApplication), PlatformError);
+
+  EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(Get(L"name").data.data())), L"Anna");
+  const Stored city = Get(L"city");
+  EXPECT_EQ(city.type, static_cast<DWORD>(REG_EXPAND_SZ));
+  EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(city.data.data())), L"%HOME%");
+  DWORD size = 0;
+  EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, kPath, L"zip", RRF_RT_ANY, nullptr, nullptr, &size),
+            ERROR_FILE_NOT_FOUND);
+  HKEY window = nullptr;
+  EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, Wide(SettingsKeyPath(kApplication, u"Window")).c_str(),
+                          0, KEY_READ, &window),
+            ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(RegistrySettingsTest, AFirstSaveRefusedPartWayLeavesNoProfileBehind) {
+  RegistrySettings store(
+      [](const Text& path, HKEY& opened) {
+        return RegOpenKeyExW(HKEY_CURRENT_USER, Wide(path).c_str(), 0, KEY_READ, &opened);
+      },
+      [calls = 0](HKEY key, const std::wstring& name, DWORD type, const BYTE* data,
+                  DWORD size) mutable {
+        if (++calls == 2) return static_cast<LSTATUS>(ERROR_ACCESS_DENIED);
+        return SetValueInRegistry(key, name, type, data, size);
+      });
+  store.Write(kApplication, u"Setting", u"name", u"Anna");
+  store.Write(kApplication, u"Setting", u"city", u"Omsk");
+  EXPECT_THROW(store.Flush(kApplication), PlatformError);
+  HKEY profile = nullptr;
+  EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, Wide(ProfileKeyPath(kApplication)).c_str(), 0,
+                          KEY_READ, &profile),
+            ERROR_FILE_NOT_FOUND);
+}
+
 TEST_F(RegistrySettingsTest, ValuesThatAreNotTextAreToldAndKeptAsTheyWere) {
   const DWORD number = 42;
   const BYTE bytes[] = {1, 2, 0, 255};
@@ -200,7 +250,7 @@ TEST_F(RegistrySettingsTest, ValuesThatAreNotTextAreToldAndKeptAsTheyWere) {
   EXPECT_EQ(Get(L"phone").type, static_cast<DWORD>(REG_MULTI_SZ));
   EXPECT_EQ(Read(u"name"), u"Anna");
 
-  const std::string told = Utf8FromWide(Wide(settings.ReadProblems()));
+  const std::string told = Utf8FromWide(Wide(ProfileReadNotice(settings.Report(kApplication))));
   EXPECT_NE(told.find("QuillpadRegistryTest\\Setting"), std::string::npos) << told;
   EXPECT_NE(told.find("«zip»: число (REG_DWORD)"), std::string::npos) << told;
   EXPECT_NE(told.find("«fax»: двоичные данные (REG_BINARY)"), std::string::npos) << told;
@@ -238,7 +288,7 @@ TEST_F(RegistrySettingsTest, AnExpandableStringKeepsItsVariablesAndItsKind) {
   const Stored edited = Get(L"prgo");
   EXPECT_EQ(edited.type, static_cast<DWORD>(REG_EXPAND_SZ));
   EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(edited.data.data())), L"%APPDATA%\\site");
-  EXPECT_EQ(settings.ReadProblems(), u"");
+  EXPECT_EQ(ProfileReadNotice(settings.Report(kApplication)), u"");
 }
 
 // Wine does not refuse by a key's permissions: the refusal is made where the store opens keys.
@@ -252,7 +302,9 @@ TEST_F(RegistrySettingsTest, ASectionKeyThatCannotBeReadKeepsTheWholeProfileAsIt
   Put(L"name", REG_SZ, L"Anna", sizeof(L"Anna"));
   RegistrySettings store = RefusingToRead(SettingsKeyPath(kApplication, u"Setting"));
   ExpectSavedBeside(store);
-  EXPECT_NE(Utf8FromWide(Wide(store.ReadProblems())).find("раздел «Setting»"), std::string::npos);
+  EXPECT_NE(
+      Utf8FromWide(Wide(ProfileReadNotice(store.Report(kApplication)))).find("раздел «Setting»"),
+      std::string::npos);
 }
 
 TEST_F(RegistrySettingsTest, NothingIsToldWhenEveryValueIsText) {
@@ -260,7 +312,7 @@ TEST_F(RegistrySettingsTest, NothingIsToldWhenEveryValueIsText) {
   settings.Flush(kApplication);
   EXPECT_EQ(Read(u"name"), u"Anna");
   EXPECT_EQ(Read(u"zip"), u"(none)");
-  EXPECT_EQ(settings.ReadProblems(), u"");
+  EXPECT_EQ(ProfileReadNotice(settings.Report(kApplication)), u"");
 }
 
 }  // namespace

@@ -53,6 +53,7 @@ class RecordingDesktop : public Desktop {
     return message == NotifyIconMessage::kDelete || accept_icon;
   }
   float TwipsPerPixelX() override { return twips_per_pixel; }
+  std::vector<ScreenRect> ScreenWorkAreas() override { return work_areas; }
   Text ExecutableBaseName() override {
     Record("ExecutableBaseName");
     return application;
@@ -69,6 +70,7 @@ class RecordingDesktop : public Desktop {
     Record("WriteSetting " + Narrow(app) + "/" + Narrow(section) + "/" + Narrow(key));
     staged[{app, section, key}] = value;
   }
+  ProfileReadReport ReportProfileRead(const Text&) override { return read_report; }
   void FlushSettings(const Text& app) override {
     Record("FlushSettings " + Narrow(app));
     if (fail_flush) throw PlatformError("disk full");
@@ -113,10 +115,12 @@ class RecordingDesktop : public Desktop {
   bool accept_icon = true;
   bool fail_flush = false;
   float twips_per_pixel = 15.0f;
+  std::vector<ScreenRect> work_areas;
   char16_t decimal_separator = u'.';
   Text application = u"Quillpad";
   std::map<SettingKey, Text> settings;
   std::map<SettingKey, Text> staged;
+  ProfileReadReport read_report;
   std::vector<NarrowTrayRecord> records;
   // What the user is shown, and how a question is answered.
   std::vector<Text> messages;

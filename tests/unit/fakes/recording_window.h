@@ -31,6 +31,8 @@ class RecordingWindow : public Window {
     Record("SetLeft " + std::to_string(static_cast<int>(twips)));
     left = twips;
   }
+  float Width() override { return width; }
+  float Height() override { return height; }
   bool PlaceKnown() override { return place_known; }
   VbBoolean Visible(ControlId control) override {
     Record("Visible " + std::to_string(static_cast<int>(control)));
@@ -68,6 +70,8 @@ class RecordingWindow : public Window {
   NativeHandle icon = 0x77;
   float top = 1020;
   float left = 7365;
+  float width = 4890;
+  float height = 7380;
   bool place_known = true;
   std::map<ControlId, Text> texts;
   std::map<ControlId, bool> visibility;  // a control not listed is visible
