@@ -28,6 +28,7 @@ from Xlib import X, XK, display as xdisplay, error as xerror  # noqa: E402
 from Xlib.protocol import event as xevent  # noqa: E402
 
 from desktop import Desktop, kill_group  # noqa: E402
+from program_process import wait_process_idle  # noqa: E402
 from waiting import DEFAULT_TIMEOUT, wait_until  # noqa: E402
 from x_session import Geometry  # noqa: E402
 
@@ -138,16 +139,27 @@ class RemoteDesktopInput:
         # Without a screencast stream only relative motion is offered; it is not accelerated.
         self._session("NotifyPointerMotionRelative", "dd", float(dx), float(dy))
 
-    def button(self, number, pressed):
-        self._session("NotifyPointerButton", "ib", BUTTON_CODES[number], pressed)
+    def button(self, number, pressed, queued=False):
+        """Press or let go; queued, without waiting for the compositor to take it."""
+        if not queued:
+            self._session("NotifyPointerButton", "ib", BUTTON_CODES[number], pressed)
+            return
+        self.connection.call(REMOTE_DESKTOP[0], self.path, REMOTE_DESKTOP_SESSION,
+                             "NotifyPointerButton",
+                             GLib.Variant("(ib)", (BUTTON_CODES[number], pressed)),
+                             None, Gio.DBusCallFlags.NONE, 5000, None, None)
+        self.connection.flush_sync(None)
 
-    def click(self, number=1, times=1):
+    def click(self, number=1, times=1, queued=False):
+        """Clicks as a finger gives them. Queued, they reach a busy shell all together:
+        it stamps each when it takes it, and a menu it opens on the first press would
+        otherwise make the second press too late to make a double-click."""
         for time_number in range(times):
             if time_number:
                 time.sleep(DOUBLE_CLICK_GAP)
-            self.button(number, True)
+            self.button(number, True, queued)
             time.sleep(CLICK_HOLD)
-            self.button(number, False)
+            self.button(number, False, queued)
 
     def keysym(self, keysym, pressed):
         self._session("NotifyKeyboardKeysym", "ub", keysym, pressed)
@@ -196,6 +208,8 @@ class GnomeShellDesktop(Desktop):
         # The compositor makes its virtual keyboard, and gives the X server its keymap, on
         # the first key: a harmless one now, so that no program loses a chord to the change.
         self.key("shift")
+        # The pointer rests in the middle of the screen, clear of the top-left hot corner.
+        self.move_to(SCREEN_SIZE[0] // 2, SCREEN_SIZE[1] // 2, over_x_window=False)
         if self.appindicator:
             wait_until(lambda: self.sni_items() is not None, SHELL_TIMEOUT,
                        what="the extension's StatusNotifierWatcher")
@@ -228,6 +242,7 @@ class GnomeShellDesktop(Desktop):
                        what="the shell's menu to close")
         if self.appindicator:
             wait_until(lambda: not self.sni_items(), what="the watcher to drop the item")
+            self.wait_tray_icon_gone()
 
     def _make_x11_socket_folder(self):
         # mutter aborts when the X sockets' folder is missing or not world-writable.
@@ -253,7 +268,7 @@ class GnomeShellDesktop(Desktop):
 
     def _configure_shell(self):
         """The user's extensions (the tests' own, and the AppIndicator one if asked for),
-        and no banners: one about running as root would cover windows."""
+        no banners (one about running as root would cover windows) and no animations."""
         folder = os.path.join(self.data_home, "gnome-shell", "extensions", UNSAFE_MODE_EXTENSION)
         os.makedirs(folder)
         for name, text in UNSAFE_MODE_FILES.items():
@@ -264,7 +279,10 @@ class GnomeShellDesktop(Desktop):
         for schema, key, value in (
                 ("org.gnome.shell", "enabled-extensions", repr(extensions)),
                 ("org.gnome.shell", "disable-user-extensions", "false"),
-                ("org.gnome.desktop.notifications", "show-banners", "false")):
+                ("org.gnome.desktop.notifications", "show-banners", "false"),
+                # Drawn without a GPU, an animated menu keeps the shell from reading the
+                # second click of a double-click in time.
+                ("org.gnome.desktop.interface", "enable-animations", "false")):
             subprocess.run(["gsettings", "set", schema, key, value], env=self.environment(),
                            check=True, timeout=DEFAULT_TIMEOUT)
 
@@ -404,11 +422,20 @@ class GnomeShellDesktop(Desktop):
         return [_rect(item["place"]) for item in self.top_bar_items()
                 if None not in item["place"]]
 
+    def wait_shell_idle(self):
+        """Wait until the shell is done with what it was busy with (laying out a new icon,
+        loading its menu). Drawing without a GPU, a busy shell reads a click late, and the
+        second click of a double-click too late to pair; a person pauses as long."""
+        wait_process_idle(self.window_manager.pid, what="the shell to be idle")
+
     def double_click_tray_icon(self):
+        self.wait_shell_idle()
         self.move_to(*self.tray_icon().centre, over_x_window=False)
-        self.input.click(times=2)
+        self.input.click(times=2, queued=True)
+        self.pointer()  # the shell has taken the clicks
 
     def click_tray_icon(self):
+        self.wait_shell_idle()
         self.click_at(*self.tray_icon().centre, over_x_window=False)
 
     def icon_menu(self):

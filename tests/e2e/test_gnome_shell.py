@@ -79,9 +79,11 @@ class OnGnomeShell(DesktopTestCase):
 class WithTheAppIndicatorExtension(OnGnomeShell):
 
     def launch_docked(self):
-        """Start the program: it docks its icon in the top bar and settles."""
+        """Start the program: it docks its icon in the top bar and settles. The icon of a
+        copy that ended just before is gone first, so the clicks find the new one."""
+        self.desktop.wait_tray_icon_gone()
         self.desktop.launch()
-        self.desktop.tray_icon()
+        wait_until(lambda: len(self.desktop.tray_icons()) == 1, what="one icon in the top bar")
         self.desktop.wait_idle()
 
     def show_from_tray(self):
@@ -138,11 +140,12 @@ class WithTheAppIndicatorExtension(OnGnomeShell):
     def test_after_hiding_and_leaving_from_the_tray_comes_back_where_left(self):
         self.launch_docked()
         window = self.show_from_tray()
-        start = self.places(window)
+        frame, client = self.places(window)
+        moved = tuple(tuple(a + b for a, b in zip(corner, MOVED_BY)) for corner in (frame, client))
         self.desktop.wait_idle()
         self.desktop.drag(self.desktop.title_bar_point(window), MOVED_BY)
-        first = wait_until(lambda: (lambda now: now if now != start else None)(
-            self.places(window)), what="the window to move")
+        first = wait_until(lambda: self.places(window) == moved and moved,
+                           what="the window to move by the drag")
         corner = self.desktop.outer_corner(window)
         for run in range(1, RUNS + 1):
             if run > 1:
