@@ -31,7 +31,8 @@ class Desktop {
  public:
   virtual ~Desktop() = default;
 
-  // The system clipboard; both throw PlatformError when the clipboard cannot be had.
+  // The system clipboard; both throw PlatformError when the clipboard cannot be had, and
+  // ClipboardHeld when another program holds it.
   virtual void ClearClipboard() = 0;
   virtual void SetClipboardText(const Text& text) = 0;
 

@@ -12,6 +12,15 @@ class PlatformError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Another program holds the clipboard, as long as the desktop lets the program wait for it.
+class ClipboardHeld : public PlatformError {
+ public:
+  ClipboardHeld()
+      : PlatformError(
+            "Не удалось поместить текст в буфер обмена: его удерживает другая программа. "
+            "Попробуйте ещё раз.") {}
+};
+
 // Thrown by Desktop::EndProcess so that nothing after the end of the process runs: it
 // unwinds every handler up to the front end's event boundary, which then leaves. It is not
 // a std::exception, so no error report ever catches it by mistake.

@@ -35,12 +35,14 @@ enum class ValueProblem {
 };
 
 // A stored value that could not be read as text: the run took its fallback in its place, and
-// the store keeps the value as it is unless the text written for its entry differs.
+// the value is kept as it is unless the text saved for its entry differs from that fallback.
 struct KeptValue {
-  Text place;  // the part of the store that holds it
+  Text place;  // the part of the store that holds it, for the user
+  Text section;
   Text key;
   ValueProblem problem = ValueProblem::kUnreadable;
   Text detail;
+  Text fallback;
 };
 
 // How one application's profile was read.

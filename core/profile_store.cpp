@@ -1,5 +1,8 @@
 #include "core/profile_store.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/coordinate_text.h"
 
 namespace quillpad {
@@ -57,12 +60,16 @@ void TellHowProfileRead(Desktop& desktop) {
 
 void SaveProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes) {
   const Text section(kSettingsSection);
+  const std::vector<KeptValue> kept = desktop.ReportProfileRead(desktop.ExecutableBaseName()).kept;
   for (const StoreEntry& entry : kStoreEntries) {
     const Text application = desktop.ExecutableBaseName();
     const Text key(entry.key);
     const Text value = entry.is_position ? PositionToStore(window, desktop, application, entry)
                                          : window.GetText(BoxOf(boxes, entry.field));
-    desktop.WriteSetting(application, section, key, value);
+    const bool left_as_stored = std::any_of(kept.begin(), kept.end(), [&](const KeptValue& v) {
+      return v.section == section && v.key == key && v.fallback == value;
+    });
+    if (!left_as_stored) desktop.WriteSetting(application, section, key, value);
   }
   desktop.FlushSettings(desktop.ExecutableBaseName());
 }

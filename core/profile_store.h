@@ -21,7 +21,9 @@ void LoadProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes);
 // kept as stored; says nothing when all read.
 void TellHowProfileRead(Desktop& desktop);
 
-// Writes all 25 entries in store order from the window, every time, and puts them on disk.
+// Writes all 25 entries in store order from the window, every time, and puts them on disk; a
+// stored value that could not be read as text is left as it is while its entry still holds
+// what the run took in its place.
 // Where the window's place is not known, the stored place (or, at first, the one the window
 // was given) is written back unchanged.
 void SaveProfile(Window& window, Desktop& desktop, const FieldBoxes& boxes);

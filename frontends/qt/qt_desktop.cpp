@@ -58,10 +58,7 @@ void QtDesktop::SetClipboardText(const Text& text) {
   clipboard.setText(ToQString(text));
   // Another program may refuse to give the clipboard up; the user must not paste old text
   // believing it is the field.
-  if (clipboard.supportsSelection() && !clipboard.ownsClipboard()) {
-    throw PlatformError(
-        "Не удалось поместить текст в буфер обмена: его удерживает другая программа.");
-  }
+  if (clipboard.supportsSelection() && !clipboard.ownsClipboard()) throw ClipboardHeld();
 }
 
 std::int32_t QtDesktop::ShellOpen(NativeHandle, const Text& target) {

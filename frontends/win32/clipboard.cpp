@@ -8,8 +8,8 @@
 namespace quillpad::win32 {
 namespace {
 
-// Open for as long as the object lives. Another program may hold the clipboard for a
-// moment; it is asked a few times before giving up.
+// Open for as long as the object lives. Whoever reads the clipboard holds it open for a
+// moment, so it is asked a few times before another program counts as holding it.
 class OpenClipboardFor {
  public:
   explicit OpenClipboardFor(HWND owner) {
@@ -18,8 +18,7 @@ class OpenClipboardFor {
       if (OpenClipboard(owner)) return;
       Sleep(20);
     }
-    throw PlatformError(
-        "Буфер обмена недоступен: его удерживает другая программа. Попробуйте ещё раз.");
+    throw ClipboardHeld();
   }
   ~OpenClipboardFor() { CloseClipboard(); }
   OpenClipboardFor(const OpenClipboardFor&) = delete;

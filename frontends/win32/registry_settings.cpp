@@ -183,12 +183,7 @@ void RegistrySettings::Flush(const Text& application) {
   staged_.erase(application);
   const Text profile_key = PlanProfileSave(Check(application)).target.substr(kUserHive.size());
   std::map<Text, std::vector<std::pair<Text, Text>>> by_section;
-  for (const auto& [section, key, value] : staged) {
-    // A value that was not text stays until the user gives that entry a new value.
-    const Unreadable* kept = FindUnreadable({application, section, key});
-    if (kept != nullptr && kept->fallback == value) continue;
-    by_section[section].emplace_back(key, value);
-  }
+  for (const auto& [section, key, value] : staged) by_section[section].emplace_back(key, value);
   RegistryTransaction transaction(set_value_);
   for (const auto& [section, values] : by_section) {
     const Text path = profile_key + u"\\" + section;
@@ -204,6 +199,14 @@ void RegistrySettings::Flush(const Text& application) {
     if (status != ERROR_SUCCESS) ThrowWriteFailure(path, status);
   }
   transaction.Commit();
+  // A value written as text is one no more.
+  std::erase_if(unreadable_, [&](const Unreadable& value) {
+    const auto& [owner, section, key] = value.address;
+    return owner == application &&
+           std::any_of(staged.begin(), staged.end(), [&](const Staged& written) {
+             return std::get<0>(written) == section && std::get<1>(written) == key;
+           });
+  });
 }
 
 const RegistrySettings::Unreadable* RegistrySettings::FindUnreadable(const Address& address) const {
@@ -218,8 +221,8 @@ ProfileReadReport RegistrySettings::Report(const Text& application) {
   for (const Unreadable& value : unreadable_) {
     const auto& [owner, section, key] = value.address;
     if (owner != application) continue;
-    report.kept.push_back(
-        {Text(kUserHive) + SettingsKeyPath(owner, section), key, value.problem, value.detail});
+    report.kept.push_back({Text(kUserHive) + SettingsKeyPath(owner, section), section, key,
+                           value.problem, value.detail, value.fallback});
   }
   return report;
 }

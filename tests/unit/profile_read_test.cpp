@@ -78,9 +78,10 @@ TEST(ProfileReadTest, ValuesKeptAsStoredAreToldAfterTheProfileByTheirPart) {
   ProfileReadReport report{Unreadable(ProfileHolder::kRegistryKey), {}};
   EXPECT_EQ(ProfileReadNotice(report), ProfileReadNotice(report.outcome));
   report.outcome = {ProfileRead::kWhole, ProfileHolder::kRegistryKey, u"HKCU\\Q", {}, {}};
-  report.kept = {{u"HKCU\\Q\\Setting", u"zip", ValueProblem::kNumber, u"REG_DWORD"},
-                 {u"HKCU\\Q\\Other", u"x", ValueProblem::kOtherKind, u"11"},
-                 {u"HKCU\\Q\\Setting", u"fax", ValueProblem::kUnreadable, u"Отказано."}};
+  report.kept = {
+      {u"HKCU\\Q\\Setting", u"Setting", u"zip", ValueProblem::kNumber, u"REG_DWORD", u""},
+      {u"HKCU\\Q\\Other", u"Other", u"x", ValueProblem::kOtherKind, u"11", u""},
+      {u"HKCU\\Q\\Setting", u"Setting", u"fax", ValueProblem::kUnreadable, u"Отказано.", u""}};
   const Text told = ProfileReadNotice(report);
   EXPECT_TRUE(Says(told,
                    u"Эти значения профиля в реестре (раздел «HKCU\\Q\\Setting») не удалось "

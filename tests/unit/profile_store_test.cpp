@@ -128,6 +128,21 @@ TEST_F(ProfileStoreTest, SaveWritesAll25EntriesInStoreOrderThenPutsThemOnDisk) {
   EXPECT_EQ(log.back(), "desktop.FlushSettings Quillpad");
 }
 
+TEST_F(ProfileStoreTest, AValueKeptAsStoredIsLeftUntilItsEntryHoldsSomethingElse) {
+  desktop.read_report.kept = {
+      {u"HKCU\\Quillpad\\Setting", u"Setting", u"zip", ValueProblem::kNumber, u"REG_DWORD", u""},
+      {u"HKCU\\Quillpad\\Setting", u"Setting", u"fax", ValueProblem::kBinary, u"REG_BINARY", u""},
+      {u"HKCU\\Quillpad\\Setting", u"Setting", u"top", ValueProblem::kNumber, u"REG_DWORD",
+       u"1020"}};
+  window.texts[TestBoxes()[static_cast<std::size_t>(ProfileField::kFax)]] = u"+7 495 000";
+  SaveProfile(window, desktop, TestBoxes());
+  const auto writes = Filtered(log, "desktop.WriteSetting Quillpad/Setting/");
+  EXPECT_EQ(writes.size(), 23u);
+  EXPECT_EQ(std::count(writes.begin(), writes.end(), "zip"), 0);
+  EXPECT_EQ(std::count(writes.begin(), writes.end(), "top"), 0);
+  EXPECT_EQ(Stored(u"fax"), u"+7 495 000");
+}
+
 TEST_F(ProfileStoreTest, SaveWritesTextsUnchangedAndEmptyOnesAsEmptyValues) {
   window.texts[BoxOf(ProfileField::kComments)] = u" several\r\nlines ";
   window.top = -120;

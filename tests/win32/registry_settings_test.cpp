@@ -239,8 +239,15 @@ TEST_F(RegistrySettingsTest, ValuesThatAreNotTextAreToldAndKeptAsTheyWere) {
   Put(L"phone", REG_MULTI_SZ, list, sizeof(list));
   Put(L"name", REG_SZ, L"Anna", sizeof(L"Anna"));
 
-  EXPECT_EQ(settings.Read(kApplication, u"Setting", u"zip", u""), u"");
-  LoadAndSaveUnchanged({u"name", u"zip", u"fax", u"phone"});
+  for (const Text key : {u"zip", u"fax", u"phone"})
+    EXPECT_EQ(settings.Read(kApplication, u"Setting", key, u""), u"");
+  const std::vector<KeptValue> kept = settings.Report(kApplication).kept;
+  ASSERT_EQ(kept.size(), 3u);
+  EXPECT_EQ(kept[0].section, u"Setting");
+  EXPECT_EQ(kept[0].key, u"zip");
+  EXPECT_EQ(kept[0].fallback, u"");
+  // The program leaves them unwritten; what it writes goes in beside them.
+  LoadAndSaveUnchanged({u"name"});
 
   const Stored zip = Get(L"zip");
   EXPECT_EQ(zip.type, static_cast<DWORD>(REG_DWORD));
@@ -270,6 +277,7 @@ TEST_F(RegistrySettingsTest, AValueThatIsNotTextTakesTheTextTheUserGaveItsEntry)
   EXPECT_EQ(Get(L"zip").type, static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(Read(u"zip"), u"101000");
   EXPECT_EQ(Read(u"top"), u"735");
+  EXPECT_TRUE(settings.Report(kApplication).kept.empty());
 }
 
 TEST_F(RegistrySettingsTest, AnExpandableStringKeepsItsVariablesAndItsKind) {
