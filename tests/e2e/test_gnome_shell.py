@@ -120,7 +120,8 @@ class WithTheAppIndicatorExtension(OnGnomeShell):
         self.launch_docked()
         self.desktop.click_tray_icon()
         self.assert_stays_hidden(DOUBLE_CLICK_SETTLE)
-        # The shell opens the icon's menu instead, once its double-click time is past.
+        # The shell opens the icon's menu instead: at once for an item it has never
+        # activated, as here, and after its double-click time for one it has.
         self.desktop.wait_icon_menu()
         self.desktop.close_icon_menu()
         window = self.show_from_tray()
