@@ -13,7 +13,10 @@ TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3
                # The accessibility bus and a client reading it as screen readers do.
                at-spi2-core python3-pyatspi
                # A Wayland desktop with its X server for X clients, and the toolkit's plugin.
-               mutter xwayland qt6-wayland)
+               mutter xwayland qt6-wayland
+               # GNOME Shell, bare and with the extension that hosts StatusNotifierItems in
+               # its top bar, driven over D-Bus (input, its own reports) from Python.
+               gnome-shell gnome-shell-extension-appindicator python3-gi)
 # Quillpad.exe: cross-compiled for 32-bit Windows and run under Wine, which needs the i386
 # architecture; 64-bit Wine and compiler stand in where the kernel cannot run 32-bit code.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix googletest file wine wine32:i386
