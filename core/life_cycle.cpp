@@ -16,9 +16,11 @@ RunEnd::RunEnd(Window& main_window, Desktop& desktop, const FieldBoxes& boxes)
     : main_window_(main_window), desktop_(desktop), boxes_(boxes) {}
 
 void RunEnd::SaveAndExit() {
+  ending_ = true;
   try {
     SaveProfile(main_window_, desktop_, boxes_);
   } catch (const PlatformError& failure) {
+    ending_ = false;
     main_window_.Show();
     throw PlatformError(std::string(failure.what()) +
                         "\n\nQuillpad продолжает работу, все поля в окне остались как были. "
@@ -30,6 +32,7 @@ void RunEnd::SaveAndExit() {
 }
 
 void RunEnd::Ended() {
+  ending_ = true;
   if (saved_for_end_) return;
   SaveProfile(main_window_, desktop_, boxes_);
   saved_for_end_ = true;

@@ -34,11 +34,15 @@ class RunEnd {
   // of the run saves again, with whatever has been typed since.
   void SaveNow();
 
+  // Whether the run is on its way out: its last save has begun and has not failed.
+  bool ending() const { return ending_; }
+
  private:
   Window& main_window_;
   Desktop& desktop_;
   const FieldBoxes& boxes_;
   bool saved_for_end_ = false;
+  bool ending_ = false;
 };
 
 }  // namespace quillpad

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -15,6 +16,11 @@ struct XmlElement {
   Text text;
 };
 
+// How deep a file's elements may nest, the root counting as the first. A PAD file nests four
+// deep; a deeper file is refused whole, so that the paths kept for a file of any shape cost
+// no more than a bounded multiple of its size.
+inline constexpr std::size_t kXmlDepthLimit = 16;
+
 // What a front end's XML reader made of a file. The reader never processes a document type
 // declaration: a file with one is refused whole, so no entity is expanded and nothing
 // outside the file is read.
@@ -26,6 +32,7 @@ struct XmlReading {
     kTooLarge,
     kNotXml,
     kDocumentType,
+    kTooDeep,
   };
   Outcome outcome = Outcome::kUnreadable;
   // Where a file that is not XML goes wrong, counted from 1.

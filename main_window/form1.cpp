@@ -133,6 +133,13 @@ void Form1::NotificationArea_Gone() {
   tray_icon_.OnNotificationAreaGone();
 }
 
+StartedAgainAnswer Form1::Form_StartedAgain(bool message_open) {
+  if (run_end_.ending()) return StartedAgainAnswer::kEnding;
+  if (message_open) return StartedAgainAnswer::kMessageUp;
+  tray_icon_.Restore();
+  return StartedAgainAnswer::kWindowUp;
+}
+
 void Form1::TrayIcon_Activated(TrayActivation activation, std::int64_t time_ms,
                                std::int64_t double_click_interval_ms) {
   const auto code = activation_pairing_.Decode(activation, time_ms, double_click_interval_ms);

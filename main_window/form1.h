@@ -5,6 +5,7 @@
 
 #include "core/desktop.h"
 #include "core/life_cycle.h"
+#include "core/one_copy.h"
 #include "core/place_keeping_window.h"
 #include "core/window.h"
 #include "main_window/form1_definition.h"
@@ -58,6 +59,11 @@ class Form1 {
   void NotificationArea_Created();
   // The desktop's notification area went away, and the icon with it.
   void NotificationArea_Gone();
+
+  // The program was started again on this profile and hands the user over to this run: the
+  // window comes up as a double-click on the icon brings it, unless a message is open, which
+  // the user must answer first, or the run is already ending.
+  StartedAgainAnswer Form_StartedAgain(bool message_open);
 
   // The toolkit's own report of the notification icon's use, turned into the mouse move
   // that the shell would have sent.

@@ -38,6 +38,12 @@ MainWindowEvents Form1Events(Form1& form, Desktop& desktop, const HandlerRunner&
               }
             });
           },
+      .started_again =
+          [&form, run](bool message_open) {
+            auto answer = StartedAgainAnswer::kEnding;
+            run([&] { answer = form.Form_StartedAgain(message_open); });
+            return answer;
+          },
       .load = [&form, run] { run([&] { form.Form_Load(); }); },
   };
 }

@@ -20,6 +20,9 @@ struct MainWindowEvents {
       tray_activated;
   // The notification area went away (false) or came back (true).
   std::function<void(bool present)> notification_area_changed;
+  // Another start on this profile, with whether a message of this run is open; a handler
+  // that fails answers that the run is ending, so that the other start asks again.
+  std::function<StartedAgainAnswer(bool message_open)> started_again;
   std::function<void()> load;
 };
 

@@ -55,6 +55,9 @@ std::optional<Text> PadReadingMessage(const Text& path, const XmlReading& readin
       return file +
              u" содержит объявление типа документа (DOCTYPE). Из соображений безопасности "
              u"такие файлы не читаются.";
+    case XmlReading::Outcome::kTooDeep:
+      return file + u" не является файлом PAD: элементы в нём вложены друг в друга глубже " +
+             Digits(kXmlDepthLimit) + u" уровней.";
   }
   return std::nullopt;
 }

@@ -53,12 +53,17 @@ void TrayIcon::AddOrLeaveReachable() {
   }
 }
 
+void TrayIcon::Restore() {
+  if (!in_notification_area_) return;
+  owner_.Show();
+  Delete();
+}
+
 void TrayIcon::OnMouseMove(float x_twips) {
   if (!in_notification_area_) return;
   switch (DecodeTrayEvent(x_twips, desktop_.TwipsPerPixelX())) {
     case kTrayLeftDoubleClick:
-      owner_.Show();
-      Delete();
+      Restore();
       break;
     case kTrayRightButtonUp:
       owner_.PopupMenu(popup_menu_);

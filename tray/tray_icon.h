@@ -24,6 +24,10 @@ class TrayIcon {
   // the window always stays reachable.
   void HideOwner();
 
+  // Brings the owner hidden in the notification area back, as a double-click on the icon
+  // does: shown, then the icon deleted. An owner already out of it is left as it is.
+  void Restore();
+
   // A mouse move over the owner, which is also how the icon's events arrive. Only while
   // the icon is in the notification area: the shown window's own moves can reach any column
   // on a scaled screen, and must never restore it or open the pop-up.

@@ -8,9 +8,13 @@
 #include "frontends/qt/artwork.h"
 #include "frontends/qt/event_boundary.h"
 #include "frontends/qt/form_window.h"
+#include "frontends/qt/ini_settings.h"
 #include "frontends/qt/menu_bar_style.h"
 #include "frontends/qt/process_exit_hook.h"
+#include "frontends/qt/profile_claim.h"
 #include "frontends/qt/qt_desktop.h"
+#include "frontends/qt/start_activation.h"
+#include "frontends/qt/started_again_listener.h"
 #include "frontends/qt/termination_requests.h"
 #include "main_window/form1.h"
 #include "main_window/form1_events.h"
@@ -22,8 +26,15 @@ int main(int argc, char** argv) {
   if (RunsAsX11Client(SessionFrom({argv, static_cast<std::size_t>(argc)}, environment))) {
     qputenv("QT_QPA_PLATFORM", "xcb");
   }
+  // Read before the toolkit takes the startup notification id for its own.
+  const qt::StartActivation activation = qt::StartActivation::OfThisProcess();
   // Qt takes its own options (-platform, -display); the program reads no command line.
   QApplication application(argc, argv);
+  // Held until the process ends; a start that finds the profile held leaves it untouched.
+  const qt::ClaimPlace place =
+      qt::ClaimPlace::ForProfile(qt::IniSettings::FilePath(qt::QtDesktop::ProgramName()));
+  qt::LocalProfileClaim claim(place, activation);
+  if (DecideStart(claim) == StartDecision::kLeave) return 0;
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle(new qt::MenuBarStyle);
   QApplication::setWindowIcon(qt::ArtworkIcon(kForm1Window.icon));
@@ -67,6 +78,22 @@ int main(int argc, char** argv) {
   QObject::connect(&application, &QGuiApplication::saveStateRequest, &application, save_for_session,
                    Qt::DirectConnection);
 
+  // Heard from the start on: a second start while the start-up notice is up brings it
+  // to the front.
+  const qt::StartedAgainListener started_again(place.socket, [&](const qt::StartActivation& again) {
+    QWidget* const message = QApplication::activeModalWidget();
+    switch (events.started_again(message != nullptr)) {
+      case StartedAgainAnswer::kWindowUp:
+        qt::BringToFront(window, again);
+        return true;
+      case StartedAgainAnswer::kMessageUp:
+        qt::BringToFront(*message, again);
+        return true;
+      case StartedAgainAnswer::kEnding:
+        break;
+    }
+    return false;
+  });
   events.load();
   int status = 0;
   {

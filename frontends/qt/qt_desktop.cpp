@@ -97,8 +97,12 @@ std::vector<ScreenRect> QtDesktop::ScreenWorkAreas() {
   return areas;
 }
 
+QString QtDesktop::ProgramName() {
+  return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
 Text QtDesktop::ExecutableBaseName() {
-  return FromQString(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
+  return FromQString(ProgramName());
 }
 
 char16_t QtDesktop::DecimalSeparator() {

@@ -16,6 +16,9 @@ class QtDesktop : public Desktop {
  public:
   QtDesktop();
 
+  // The running executable's file name without folder and extension.
+  static QString ProgramName();
+
   NotificationIcons& notification_icons() { return icons_; }
 
   // Creates a window by its definition's name, or returns null for a name it does not know;

@@ -61,6 +61,7 @@ XmlReading Parse(const QByteArray& bytes) {
         // entities are stored, none expanded, and nothing it names outside the file is fetched.
         return Refusal(Outcome::kDocumentType);
       case QXmlStreamReader::StartElement: {
+        if (open_elements.size() >= kXmlDepthLimit) return Refusal(Outcome::kTooDeep);
         Text path =
             open_elements.empty() ? Text{} : reading.elements[open_elements.back()].path + u'/';
         path += FromQString(reader.qualifiedName().toString());

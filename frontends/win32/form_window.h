@@ -19,6 +19,9 @@
 
 namespace quillpad::win32 {
 
+// The class of every window the program builds.
+inline constexpr wchar_t kFormWindowClass[] = L"QuillpadForm";
+
 // A real window built once from its definition; it carries out what the handlers ask and
 // reports user events, deciding nothing itself.
 class FormWindow : public Window {
@@ -30,6 +33,11 @@ class FormWindow : public Window {
 
   // The window takes dropped files only when the events have a handler for them.
   void SetEvents(WindowEvents events);
+  // What the window answers a message registered by name, sent by another process.
+  void SetAnswer(UINT message, std::function<LRESULT()> answer) {
+    answered_message_ = message;
+    answer_ = std::move(answer);
+  }
 
   std::string_view name() const { return name_; }
   HWND hwnd() const { return hwnd_.get(); }
@@ -120,6 +128,8 @@ class FormWindow : public Window {
   Colour back_colour_;
   Picture picture_;
   WindowEvents events_;
+  UINT answered_message_ = 0;
+  std::function<LRESULT()> answer_;
   std::vector<BuiltControl> built_;
   std::map<ControlId, std::size_t> controls_;
   std::map<HWND, std::size_t> by_handle_;

@@ -12,7 +12,6 @@
 namespace quillpad::win32 {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"QuillpadForm";
 // Controls' child numbers start here. Like the menu items' commands, they stay clear of the
 // numbers the dialog keys send (IDOK, IDCANCEL).
 constexpr int kFirstControl = 100;
@@ -26,7 +25,7 @@ void RegisterWindowClass(WNDPROC procedure) {
     window_class.lpfnWndProc = procedure;
     window_class.hInstance = GetModuleHandleW(nullptr);
     window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    window_class.lpszClassName = kWindowClass;
+    window_class.lpszClassName = kFormWindowClass;
     return RegisterClassExW(&window_class) != 0;
   }();
   if (!registered) throw PlatformError("Не удалось зарегистрировать класс окна Quillpad.");
@@ -93,7 +92,7 @@ void FormWindow::CreateFrame(const WindowDefinition& window, bool has_menu_bar) 
   // The definition places the client area; frame and menu bar stand around it.
   const int left = ScreenPixels(static_cast<float>(window.client_left)) + outer.left;
   const int top = ScreenPixels(static_cast<float>(window.client_top)) + outer.top;
-  hwnd_.reset(CreateWindowExW(0, kWindowClass, Wide(window.caption).c_str(), style, left, top,
+  hwnd_.reset(CreateWindowExW(0, kFormWindowClass, Wide(window.caption).c_str(), style, left, top,
                               outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                               GetModuleHandleW(nullptr), nullptr));
   if (!hwnd_) {

@@ -42,6 +42,7 @@ LRESULT CALLBACK FormWindow::Procedure(HWND hwnd, UINT message, WPARAM wparam, L
 
 LRESULT FormWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
   HWND self = hwnd();
+  if (answer_ && message == answered_message_) return answer_();
   switch (message) {
     case WM_ERASEBKGND:
       PaintBackground(reinterpret_cast<HDC>(wparam));

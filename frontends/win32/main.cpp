@@ -4,6 +4,7 @@
 #include "frontends/win32/about_window.h"
 #include "frontends/win32/event_boundary.h"
 #include "frontends/win32/form_window.h"
+#include "frontends/win32/profile_claim.h"
 #include "frontends/win32/win32_desktop.h"
 #include "frontends/win32/win32_text.h"
 #include "frontends/win32/windows_api.h"
@@ -15,6 +16,10 @@ using namespace quillpad;
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // Twips convert with the screen's real dots per inch, not a scaled stand-in.
   SetProcessDPIAware();
+  // Held until the process ends; a start that finds the profile held leaves it untouched.
+  const std::wstring program_name = win32::Win32Desktop::ProgramName();
+  win32::MutexProfileClaim claim(program_name);
+  if (DecideStart(claim) == StartDecision::kLeave) return 0;
   OleInitialize(nullptr);
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
@@ -38,6 +43,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       Form1Events(*form1, desktop, boundary.RunnerReportingLater()).window.session_save_requested;
   window.SetEvents(events.window);
 
+  // Answered from the start on: a second start while the start-up notice is up brings it
+  // to the front.
+  window.SetAnswer(win32::MutexProfileClaim::StartedAgainMessage(program_name), [&] {
+    const HWND message = win32::OpenMessageBox();
+    switch (events.started_again(message != nullptr)) {
+      case StartedAgainAnswer::kWindowUp:
+        win32::BringToFront(window.hwnd());
+        return win32::MutexProfileClaim::kTaken;
+      case StartedAgainAnswer::kMessageUp:
+        win32::BringToFront(message);
+        return win32::MutexProfileClaim::kTaken;
+      case StartedAgainAnswer::kEnding:
+        break;
+    }
+    return win32::MutexProfileClaim::kEnding;
+  });
   events.load();
   MSG message;
   // Once the process has ended no queued event is handled.

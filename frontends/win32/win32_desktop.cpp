@@ -93,7 +93,7 @@ std::vector<ScreenRect> Win32Desktop::ScreenWorkAreas() {
   return areas;
 }
 
-Text Win32Desktop::ExecutableBaseName() {
+std::wstring Win32Desktop::ProgramName() {
   std::wstring path(MAX_PATH, L'\0');
   DWORD length = 0;
   while ((length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()))) == path.size()) {
@@ -104,7 +104,11 @@ Text Win32Desktop::ExecutableBaseName() {
   std::wstring name = folder_end == std::wstring::npos ? path : path.substr(folder_end + 1);
   const std::size_t extension = name.find_last_of(L'.');
   if (extension != std::wstring::npos) name.resize(extension);
-  return FromWide(name);
+  return name;
+}
+
+Text Win32Desktop::ExecutableBaseName() {
+  return FromWide(ProgramName());
 }
 
 char16_t Win32Desktop::DecimalSeparator() {

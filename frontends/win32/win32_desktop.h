@@ -15,6 +15,9 @@ namespace quillpad::win32 {
 // clipboard and the program's windows.
 class Win32Desktop : public Desktop {
  public:
+  // The running executable's file name without folder and extension.
+  static std::wstring ProgramName();
+
   // Creates a window by its definition's name, or returns null for a name it does not know;
   // the window is added to the loaded ones by the factory.
   using WindowFactory = std::function<FormWindow*(std::string_view name)>;

@@ -65,6 +65,7 @@ XmlReading ReadElements(std::string_view bytes, HRESULT& failure) {
   while ((failure = reader->Read(&node)) == S_OK) {
     switch (node) {
       case XmlNodeType_Element: {
+        if (open.size() >= kXmlDepthLimit) return Outcome(XmlReading::Outcome::kTooDeep);
         const Text name = NodeText(
             [&](auto text, auto length) { return reader->GetQualifiedName(text, length); });
         reading.elements.push_back(
@@ -100,7 +101,9 @@ XmlReading ReadElements(std::string_view bytes, HRESULT& failure) {
 XmlReading ReadXml(std::string_view bytes) {
   HRESULT failure = S_OK;
   XmlReading reading = ReadElements(bytes, failure);
-  if (SUCCEEDED(failure) || reading.outcome == XmlReading::Outcome::kDocumentType) {
+  // A refusal of what the file holds stands in any encoding.
+  if (SUCCEEDED(failure) || reading.outcome == XmlReading::Outcome::kDocumentType ||
+      reading.outcome == XmlReading::Outcome::kTooDeep) {
     return reading;
   }
   if (const std::optional<std::string> recoded = RecodedAsUtf8(bytes, failure)) {

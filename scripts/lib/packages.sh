@@ -14,11 +14,14 @@ TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3
                at-spi2-core python3-pyatspi
                # A Wayland desktop with its X server for X clients, and the toolkit's plugin.
                mutter xwayland qt6-wayland
+               # GNOME Shell, bare and with the extension that hosts StatusNotifierItems in
+               # its top bar, driven over D-Bus (input, its own reports) from Python.
+               gnome-shell gnome-shell-extension-appindicator python3-gi
                # KDE Plasma on Wayland: KWin, kded5's StatusNotifierWatcher, plasmashell with
                # its panel and tray (Plasma's own programs use Qt 5's Wayland plugin), and
-               # KWin's screenshots read over D-Bus; the tests' client of KWin's fake input
-               # protocol is built from the protocol's description.
-               kwin-wayland kded5 plasma-workspace plasma-desktop qtwayland5 python3-gi
+               # KWin's screenshots read over D-Bus (with python3-gi); the tests' client of
+               # KWin's fake input protocol is built from the protocol's description.
+               kwin-wayland kded5 plasma-workspace plasma-desktop qtwayland5
                libwayland-dev plasma-wayland-protocols)
 # Quillpad.exe: cross-compiled for 32-bit Windows and run under Wine, which needs the i386
 # architecture; 64-bit Wine and compiler stand in where the kernel cannot run 32-bit code.

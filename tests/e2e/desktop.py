@@ -34,7 +34,7 @@ __all__ = [
     "DEFAULT_TIMEOUT", "DOUBLE_CLICK_SETTLE", "FIRST_RUN_CLIENT_ORIGIN", "MAIN_WINDOW_TITLE",
     "PAGE_BUTTONS", "PROGRAM_BOX_TOPS", "SETTINGS_KEYS", "SNI_PANEL", "TWIPS_PER_PIXEL",
     "XEMBED_TRAY", "Desktop", "DesktopTestCase", "big_text_scale", "binary_path",
-    "holds_throughout", "kill_group", "wait_until",
+    "holds_throughout", "kill_group", "start_shared", "wait_until",
 ]
 
 
@@ -116,6 +116,12 @@ class Desktop(ProgramProcess, ProgramWindow, TrayHost, XInput, XSession, Profile
         path = os.path.join(self.root_dir, name)
         os.mkdir(path, mode)
         return path
+
+
+def start_shared(test_class, desktop):
+    """Start a desktop that the cases of a class share; it is closed after the last."""
+    test_class.addClassCleanup(desktop.close)
+    return desktop.start()
 
 
 class DesktopTestCase(unittest.TestCase):

@@ -53,6 +53,8 @@ WRONG_ROOT = "wrong_root"
 DOCTYPE = "doctype"
 TOO_LARGE = "too_large"
 TOO_LARGE_BYTES = 6 * 1024 * 1024
+TOO_DEEP = "too_deep"
+TOO_DEEP_LEVELS = 100_000
 
 FIELD_KEYS = (
     "name midname lastname company title street1 streer2 city state county zip email "
@@ -421,6 +423,13 @@ def _too_large():
                   refusal=TOO_LARGE)
 
 
+def _deeply_nested():
+    """Elements inside elements, far deeper than any PAD file nests, in well under 1 MB."""
+    inner = TOO_DEEP_LEVELS - 1
+    text = "<XML_DIZ_INFO>" + "<a>" * inner + "x" + "</a>" * inner + "</XML_DIZ_INFO>"
+    return Sample("deeply_nested", "deeply_nested.xml", text.encode("ascii"), refusal=TOO_DEEP)
+
+
 _BUILDERS = {
     "pad311": lambda: _good("pad311", _pad311(), dict(ENGLISH_FILLS, **ENGLISH_DESCRIPTION_FILLS)),
     "pad311_crlf": lambda: _good("pad311_crlf", _pad311(),
@@ -453,9 +462,11 @@ _BUILDERS = {
     "billion_laughs": _billion_laughs,
     "external_entity": _external_entity,
     "too_large": _too_large,
+    "deeply_nested": _deeply_nested,
 }
 SAMPLE_NAMES = tuple(_BUILDERS)
-BAD_NAMES = ("not_xml", "wrong_root", "billion_laughs", "external_entity", "too_large")
+BAD_NAMES = ("not_xml", "wrong_root", "billion_laughs", "external_entity", "too_large",
+             "deeply_nested")
 GOOD_NAMES = tuple(n for n in SAMPLE_NAMES if n not in BAD_NAMES)
 
 

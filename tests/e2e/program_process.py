@@ -23,6 +23,23 @@ def binary_path():
     return os.path.abspath(path)
 
 
+def wait_process_idle(pid, quiet=0.2, what="the process to be idle"):
+    """Wait until a process has used (almost) no processor time for quiet seconds."""
+    ticks = os.sysconf("SC_CLK_TCK")
+
+    def cpu_time():
+        with open(f"/proc/{pid}/stat") as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return int(fields[11]) + int(fields[12])  # utime + stime
+
+    def quiet_now():
+        before = cpu_time()
+        time.sleep(quiet)
+        return cpu_time() - before < quiet * ticks / 10
+
+    wait_until(quiet_now, what=what)
+
+
 class ProgramProcess:
     """Runs the program (self.app, its copies in self.other_copies) with the desktop's
     environment(), logging its output to self.app_log."""
@@ -96,20 +113,7 @@ class ProgramProcess:
         """Wait until the program has used no processor time for a while: done with its
         start (its icon docks before it reads the profile), so that what the test does
         next is all it is busy with."""
-        ticks = os.sysconf("SC_CLK_TCK")
-        pid = self.program_pid(runner)
-
-        def cpu_time():
-            with open(f"/proc/{pid}/stat") as f:
-                fields = f.read().rsplit(")", 1)[1].split()
-            return int(fields[11]) + int(fields[12])  # utime + stime
-
-        def quiet_now():
-            before = cpu_time()
-            time.sleep(quiet)
-            return cpu_time() - before < quiet * ticks / 10
-
-        wait_until(quiet_now, what="the program to be idle")
+        wait_process_idle(self.program_pid(runner), quiet, what="the program to be idle")
 
     def wait_for_exit(self, timeout=DEFAULT_TIMEOUT):
         wait_until(self.app_exited, timeout, what="the program to end")

@@ -45,6 +45,11 @@ LIGHT = 180  # every channel at least this: a control's face, not red text
 # What the clipboard holds before a "!" is pressed, so that a stale copy shows.
 NOT_COPIED = "(nothing copied yet)"
 
+# The items of the menu bar's one menu "Меню", top to bottom, and where "Меню" stands on
+# the menu bar, in pixels from the window's left edge.
+WINDOW_MENU_ITEMS = ("Скрыть", "О программе", "Выход")
+WINDOW_MENU_LEFT = 20
+
 ABOUT_TITLE = "About"
 MESSAGE_BOX_TITLE = "Quillpad"
 
@@ -106,6 +111,14 @@ class ProgramWindow:
         """Give the main window the keyboard focus by clicking a box (no WM does it)."""
         self.click_box("name")
         self._wait_focus_on(self.main_window())
+
+    def choose_from_window_menu(self, item):
+        """Click "Меню" on the menu bar, then one of its items."""
+        place = self.geometry(self.main_window())
+        self.click_at(place.x + WINDOW_MENU_LEFT, place.y + (place.height - CLIENT_HEIGHT) // 2)
+        menu = self.geometry(self.wait_popup_menu())
+        row, rows = WINDOW_MENU_ITEMS.index(item), len(WINDOW_MENU_ITEMS)
+        self.click_at(menu.x + menu.width // 2, menu.y + menu.height * (2 * row + 1) // (2 * rows))
 
     def popup_menu(self):
         """A mapped pop-up of the program (menu or drop-down list): a top-level window

@@ -8,8 +8,6 @@ afresh on an empty profile.
 
 import unittest
 
-from Xlib import X
-
 from desktop import (FIRST_RUN_CLIENT_ORIGIN, SNI_PANEL, TWIPS_PER_PIXEL, XEMBED_TRAY,
                      Desktop, DesktopTestCase, holds_throughout, wait_until)
 
@@ -45,15 +43,8 @@ class OnOneDesktop(DesktopTestCase):
     def open_normal_window(self, over):
         """Another program's ordinary window, mapped over the given one."""
         place = self.desktop.geometry(over)
-        other = self.desktop.x.screen().root.create_window(
-            place.x + 40, place.y + 40, 300, 200, 0, X.CopyFromParent,
-            background_pixel=self.desktop.x.screen().white_pixel)
-        other.set_wm_name("Another program")
-        other.set_wm_class("another", "Another")
-        other.map()
-        self.desktop.x.flush()
+        other = self.desktop.open_other_window(place.x + 40, place.y + 40)
         self.addCleanup(other.destroy)
-        wait_until(lambda: self.desktop.is_mapped(other), what="the other window to show")
         return other
 
     def activate_with_window_manager(self, window):

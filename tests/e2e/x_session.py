@@ -147,6 +147,18 @@ class XSession:
         prop = window.get_full_property(self.atom("_NET_WM_STATE"), Xatom.ATOM)
         return {self.x.get_atom_name(a) for a in (prop.value if prop else [])}
 
+    def open_other_window(self, x, y):
+        """Another program's ordinary window at a screen point, shown; its caller destroys it."""
+        screen = self.x.screen()
+        other = screen.root.create_window(x, y, 300, 200, 0, X.CopyFromParent,
+                                          background_pixel=screen.white_pixel)
+        other.set_wm_name("Another program")
+        other.set_wm_class("another", "Another")
+        other.map()
+        self.x.flush()
+        wait_until(lambda: self.is_mapped(other), what="the other window to show")
+        return other
+
     def send_close_request(self, window):
         """What a window manager sends when the title bar's close button is pressed."""
         message = xevent.ClientMessage(

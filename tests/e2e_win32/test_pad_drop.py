@@ -19,6 +19,8 @@ STORED = {"company": "Прежняя фирма", "midname": "Иванович",
 # Stored by the program itself: where the window stands.
 PLACE_KEYS = {"top", "left"}
 READ_MESSAGE_BOX_BUTTONS = os.environ["QUILLPAD_READ_MESSAGE_BOX_BUTTONS"]
+# What the program may take at its peak, a deeply nested file read included.
+PEAK_MEMORY_LIMIT_KB = 100 * 1024
 
 
 class PadDropOnOneDesktop(unittest.TestCase):
@@ -83,6 +85,16 @@ class PadDrop(PadDropOnOneDesktop):
                 sample = pad_samples.sample(name)
                 self.drop_and_answer("Return", sample.write(self.desktop.root_dir))
                 self.assertEqual(self.leave(), sample.expected_values(STORED))
+
+    def test_a_deeply_nested_file_is_refused_in_words_at_little_cost(self):
+        self.desktop.type_into("name", "-A")
+        self.drop_and_answer("Return", pad_samples.sample("deeply_nested").write(
+            self.desktop.root_dir))
+        with open(f"/proc/{self.desktop.app.pid}/status") as status:
+            peak_kb = int(next(line for line in status if line.startswith("VmHWM:")).split()[1])
+        self.assertLess(peak_kb, PEAK_MEMORY_LIMIT_KB)
+        self.assertEqual(self.leave(), {key: STORED.get(key, "") for key in pad_samples.FIELD_KEYS}
+                         | {"name": "-A"})
 
     def test_the_question_reads_da_and_net_and_escape_answers_net(self):
         # Whatever the system's language, and the profile stays as it was.

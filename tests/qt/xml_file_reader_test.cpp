@@ -103,6 +103,22 @@ TEST_F(XmlFileReaderTest, AFileThatIsNotXmlIsRefusedWithWhereItGoesWrong) {
   }
 }
 
+TEST_F(XmlFileReaderTest, ElementsNestedDeeperThanTheLimitAreRefusedWhole) {
+  const auto nested = [](std::size_t depth) {
+    const auto inner = static_cast<qsizetype>(depth - 1);
+    return "<XML_DIZ_INFO>" + QByteArray("<a>").repeated(inner) + "x" +
+           QByteArray("</a>").repeated(inner) + "</XML_DIZ_INFO>";
+  };
+  const XmlReading deepest = Read(nested(kXmlDepthLimit));
+  EXPECT_EQ(deepest.outcome, Outcome::kRead);
+  EXPECT_EQ(deepest.elements.size(), kXmlDepthLimit);
+  for (const std::size_t depth : {kXmlDepthLimit + 1, std::size_t{100000}}) {
+    const XmlReading reading = Read(nested(depth));
+    EXPECT_EQ(reading.outcome, Outcome::kTooDeep) << depth;
+    EXPECT_TRUE(reading.elements.empty());
+  }
+}
+
 TEST_F(XmlFileReaderTest, ADocumentTypeIsRefusedBeforeAnythingItDeclaresIsUsed) {
   const QString secret = Write("<S>secret</S>");
   QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE R [<!ENTITY l0 \"ha\">";

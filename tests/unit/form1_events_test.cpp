@@ -46,6 +46,18 @@ TEST_F(Form1EventsTest, ACloseRequestUnloadsWindowZeroWhichSavesAndEnds) {
   EXPECT_EQ(runs, 1);
 }
 
+TEST_F(Form1EventsTest, AnotherStartReachesItsHandlerThroughTheBoundaryWithItsAnswer) {
+  events.load();
+  Taken();
+  EXPECT_EQ(events.started_again(true), StartedAgainAnswer::kMessageUp);
+  EXPECT_EQ(events.started_again(false), StartedAgainAnswer::kWindowUp);
+  EXPECT_EQ(Taken(), (Log{"window.Show", "desktop.NotifyIcon delete"}));
+  EXPECT_EQ(runs, 3);
+  // A boundary that runs nothing, as once the process has ended, leaves the run ending.
+  const MainWindowEvents ended = Form1Events(form, desktop, [](const auto&) {});
+  EXPECT_EQ(ended.started_again(false), StartedAgainAnswer::kEnding);
+}
+
 TEST_F(Form1EventsTest, TheWindowsOwnEventsReachTheirHandlersThroughTheBoundary) {
   events.load();
   EXPECT_EQ(desktop.LoadedWindowCount(), 1);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "fakes/recording_desktop.h"
 #include "fakes/recording_window.h"
 
@@ -271,6 +273,55 @@ TEST_F(Form1Test, AFailedSaveAfterTheTrayExitBringsTheWindowBackWithItsText) {
   desktop.fail_flush = false;
   EXPECT_THROW(form.vrr_Click(), ProcessEnded);
   EXPECT_EQ(Stored(u"name"), u"typed");
+}
+
+TEST_F(Form1Test, StartedAgainWhileHiddenTheWindowComesUpAsFromTheIcon) {
+  form.Form_Load();
+  log.clear();
+  EXPECT_EQ(form.Form_StartedAgain(false), StartedAgainAnswer::kWindowUp);
+  EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
+}
+
+TEST_F(Form1Test, StartedAgainWhileShownTheWindowStaysAsItIs) {
+  form.Form_Load();
+  form.TrayIcon_Activated(TrayActivation::kHostActivation, 0, 400);
+  log.clear();
+  EXPECT_EQ(form.Form_StartedAgain(false), StartedAgainAnswer::kWindowUp);
+  EXPECT_EQ(log, Log{});
+}
+
+TEST_F(Form1Test, StartedAgainWithAMessageOpenOnlyTheMessageIsToComeForward) {
+  form.Form_Load();
+  log.clear();
+  EXPECT_EQ(form.Form_StartedAgain(true), StartedAgainAnswer::kMessageUp);
+  EXPECT_EQ(log, Log{});
+  // The window still comes up from its icon once the message is answered.
+  EXPECT_EQ(form.Form_StartedAgain(false), StartedAgainAnswer::kWindowUp);
+  EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
+}
+
+TEST_F(Form1Test, StartedAgainWhileEndingNothingIsDoneAndTheOtherStartWaits) {
+  form.Form_Load();
+  window.texts[Id(Form1Control::Text4)] = u"typed";
+  std::optional<StartedAgainAnswer> during_save;
+  desktop.during_flush = [&] {
+    const std::size_t before = log.size();
+    during_save = form.Form_StartedAgain(false);
+    EXPECT_EQ(log.size(), before);
+  };
+  EXPECT_THROW(form.ex_Click(), ProcessEnded);
+  EXPECT_EQ(during_save, StartedAgainAnswer::kEnding);
+  EXPECT_EQ(Stored(u"name"), u"typed");
+}
+
+TEST_F(Form1Test, StartedAgainAfterAFailedSaveTheRunGoesOnAndAnswers) {
+  form.Form_Load();
+  desktop.fail_flush = true;
+  EXPECT_THROW(form.vrr_Click(), PlatformError);
+  EXPECT_EQ(form.Form_StartedAgain(false), StartedAgainAnswer::kWindowUp);
+  desktop.fail_flush = false;
+  form.Run_Ended();
+  EXPECT_EQ(form.Form_StartedAgain(false), StartedAgainAnswer::kEnding);
 }
 
 }  // namespace

@@ -180,7 +180,7 @@ TEST_F(PadFillTest, AnyOtherDropOrFileIsExplainedAndChangesNothing) {
   expect_told(PadSeveralFilesMessage());
 
   using enum XmlReading::Outcome;
-  for (const auto outcome : {kFolder, kUnreadable, kTooLarge, kNotXml, kDocumentType}) {
+  for (const auto outcome : {kFolder, kUnreadable, kTooLarge, kNotXml, kDocumentType, kTooDeep}) {
     const XmlReading reading = Reading(outcome, u"why", 3, 9);
     Drop(reading);
     expect_told(*PadReadingMessage(Text(kPath), reading, 4 * 1024 * 1024));

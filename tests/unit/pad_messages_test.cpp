@@ -58,6 +58,9 @@ TEST(PadMessagesTest, EachReadingThatFailedIsExplainedWithWhatTheReaderKnows) {
   EXPECT_EQ(message(Reading(kDocumentType)),
             u"Файл «/home/user/pad.xml» содержит объявление типа документа (DOCTYPE). Из "
             u"соображений безопасности такие файлы не читаются.");
+  EXPECT_EQ(message(Reading(kTooDeep)),
+            u"Файл «/home/user/pad.xml» не является файлом PAD: элементы в нём вложены друг в "
+            u"друга глубже 16 уровней.");
 }
 
 }  // namespace

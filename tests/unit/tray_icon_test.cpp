@@ -59,6 +59,17 @@ TEST_F(TrayIconTest, DoubleClickShowsTheWindowThenDeletesTheIconAsLastFilled) {
   EXPECT_EQ(desktop.records.back(), added);
 }
 
+TEST_F(TrayIconTest, RestoreBringsTheWindowBackAsADoubleClickDoesAndOnlyFromTheIcon) {
+  icon.Add();
+  log.clear();
+  icon.Restore();
+  EXPECT_EQ(log, (Log{"window.Show", "desktop.NotifyIcon delete"}));
+  log.clear();
+  icon.Restore();
+  MouseMoveAtPixel(kTrayLeftDoubleClick);
+  EXPECT_EQ(log, Log{});
+}
+
 TEST_F(TrayIconTest, RightButtonReleaseOpensThePopUpMenuAndNothingElse) {
   icon.Add();
   log.clear();

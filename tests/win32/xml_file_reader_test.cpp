@@ -177,6 +177,25 @@ TEST_F(XmlFileReaderTest, ADocumentTypeIsRefusedWithNothingExpandedOrFetched) {
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
 }
 
+TEST_F(XmlFileReaderTest, ElementsNestedDeeperThanTheLimitAreRefusedWhole) {
+  const auto nested = [](std::size_t depth) {
+    std::string bytes = "<XML_DIZ_INFO>";
+    for (std::size_t i = 1; i < depth; ++i) bytes += "<a>";
+    bytes += "x";
+    for (std::size_t i = 1; i < depth; ++i) bytes += "</a>";
+    return bytes + "</XML_DIZ_INFO>";
+  };
+  const XmlReading deepest = Read(nested(kXmlDepthLimit));
+  EXPECT_EQ(deepest.outcome, Outcome::kRead);
+  EXPECT_EQ(deepest.elements.size(), kXmlDepthLimit);
+  for (const std::size_t depth : {kXmlDepthLimit + 1, std::size_t{100000}}) {
+    SCOPED_TRACE(depth);
+    const XmlReading reading = Read(nested(depth));
+    EXPECT_EQ(reading.outcome, Outcome::kTooDeep);
+    EXPECT_TRUE(reading.elements.empty());
+  }
+}
+
 TEST_F(XmlFileReaderTest, ASizeOverTheLimitIsRefusedBeforeAnythingIsRead) {
   EXPECT_EQ(Read(std::string(1001, '\x01'), 1000).outcome, Outcome::kTooLarge);
   const std::string exactly = "<A>" + std::string(993, 'x') + "</A>";

@@ -73,6 +73,7 @@ class RecordingDesktop : public Desktop {
   ProfileReadReport ReportProfileRead(const Text&) override { return read_report; }
   void FlushSettings(const Text& app) override {
     Record("FlushSettings " + Narrow(app));
+    if (during_flush) during_flush();
     if (fail_flush) throw PlatformError("disk full");
     for (auto& [key, value] : staged) settings[key] = value;
     staged.clear();
@@ -114,6 +115,8 @@ class RecordingDesktop : public Desktop {
   bool tray_available = true;
   bool accept_icon = true;
   bool fail_flush = false;
+  // Runs inside every save, as events a desktop delivers while the save waits would.
+  std::function<void()> during_flush;
   float twips_per_pixel = 15.0f;
   std::vector<ScreenRect> work_areas;
   char16_t decimal_separator = u'.';

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QString>
+#include <functional>
+
+#include "frontends/qt/start_activation.h"
+
+namespace quillpad::qt {
+
+// Where the copy that holds the profile hears later starts on it: each asks once, with its
+// activation, and is told whether this copy came up for it (true) or is ending (false).
+class StartedAgainListener : public QObject {
+ public:
+  using Handler = std::function<bool(const StartActivation& activation)>;
+
+  // Takes over the socket's name: whatever a killed copy left there is stale, this copy
+  // holding the profile's lock.
+  StartedAgainListener(const QString& socket, Handler handler);
+
+ private:
+  void Accept();
+
+  QLocalServer server_;
+  Handler handler_;
+};
+
+}  // namespace quillpad::qt
