@@ -2,11 +2,13 @@
 #include <QElapsedTimer>
 #include <QSessionManager>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 
 #include "core/display_platform.h"
 #include "frontends/qt/about_window.h"
 #include "frontends/qt/artwork.h"
+#include "frontends/qt/display_answer.h"
 #include "frontends/qt/event_boundary.h"
 #include "frontends/qt/form_window.h"
 #include "frontends/qt/menu_bar_style.h"
@@ -21,9 +23,13 @@ using namespace quillpad;
 
 int main(int argc, char** argv) {
   const auto environment = [](const char* name) -> const char* { return std::getenv(name); };
-  if (RunsAsX11Client(SessionFrom({argv, static_cast<std::size_t>(argc)}, environment))) {
-    qputenv("QT_QPA_PLATFORM", "xcb");
+  const SessionDisplays session = SessionFrom({argv, static_cast<std::size_t>(argc)}, environment);
+  const DisplaysAnswering answering = qt::DisplaysAnswer(session);
+  if (const std::string no_desktop = NoDesktopMessage(session, answering); !no_desktop.empty()) {
+    std::fprintf(stderr, "%s\n", no_desktop.c_str());
+    return EXIT_FAILURE;
   }
+  if (RunsAsX11Client(session, answering)) qputenv("QT_QPA_PLATFORM", "xcb");
   // Qt takes its own options (-platform, -display); the program reads no command line.
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/display_platform.h"
+
+namespace quillpad::qt {
+
+// Tries each display the session names, before the toolkit does: the toolkit aborts the
+// process where none answers.
+DisplaysAnswering DisplaysAnswer(const SessionDisplays& session);
+
+}  // namespace quillpad::qt
