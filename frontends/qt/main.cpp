@@ -16,6 +16,7 @@
 #include "frontends/qt/process_exit_hook.h"
 #include "frontends/qt/qt_desktop.h"
 #include "frontends/qt/termination_requests.h"
+#include "frontends/qt/toolkit_translations.h"
 #include "main_window/form1.h"
 #include "main_window/form1_events.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
   if (RunsAsX11Client(session, answering)) qputenv("QT_QPA_PLATFORM", "xcb");
   // Qt takes its own options (-platform, -display); the program reads no command line.
   QApplication application(argc, argv);
+  const auto toolkit_translations = qt::LoadToolkitTranslations();
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle(new qt::MenuBarStyle);
   QApplication::setWindowIcon(qt::ArtworkIcon(kForm1Window.icon));
