@@ -13,8 +13,6 @@
 using namespace quillpad;
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  // Twips convert with the screen's real dots per inch, not a scaled stand-in.
-  SetProcessDPIAware();
   OleInitialize(nullptr);
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
