@@ -247,8 +247,11 @@ bool FormWindow::PasteOutgrowsWrapping(const BuiltControl& built) {
     }
   }
   CloseClipboard();
-  if (pasted.size() <= kLongestWrappedLine) return false;
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(built.hwnd)) + 1, L'\0');
+  const auto length = static_cast<std::size_t>(GetWindowTextLengthW(built.hwnd));
+  if (pasted.size() <= kLongestWrappedLine && length + pasted.size() <= kLongestWrappedText) {
+    return false;
+  }
+  std::wstring text(length + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(built.hwnd, text.data(), int(text.size()))));
   DWORD start = 0;
   DWORD end = 0;
