@@ -27,10 +27,17 @@ def same_lines(text):
 
 
 class KeyboardCases:
-    """Mixed into a test case whose desktop (self.desktop) runs one build."""
+    """Mixed into a test case of one build: one desktop under openbox for all its cases."""
 
+    desktop_class = None  # the build's Desktop
     # The keys that open the menu "Меню" as the desktop's habit has it.
     menu_keys = ("F10",)
+
+    @classmethod
+    def setUpClass(cls):
+        cls.shared_desktop = cls.desktop_class(window_manager="openbox")
+        cls.addClassCleanup(cls.shared_desktop.close)
+        cls.shared_desktop.start()
 
     def start_program(self, profile):
         """Start the program on the profile, show its window and wait until it is active."""
@@ -40,8 +47,9 @@ class KeyboardCases:
         """The profile as the program saved it on its way out."""
         raise NotImplementedError
 
-    def start_on_the_profile(self):
-        """Called by the test case's own setUp, once its desktop runs."""
+    def setUp(self):
+        self.desktop = self.shared_desktop
+        self.addCleanup(self.desktop.end_program)
         window = self.start_program(PROFILE)
         # The window manager gives the shown window the focus; the first box has it.
         wait_until(lambda: self.desktop.active_window_id() == window.id,

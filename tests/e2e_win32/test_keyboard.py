@@ -1,6 +1,6 @@
 """The keyboard alone, in Quillpad.exe under Wine and openbox (keyboard_cases.py): F10 and
-Alt alone select the menu bar as Windows does, and Down opens "Меню". One desktop for all
-the cases; every case starts the program afresh on the same profile."""
+Alt alone select the menu bar as Windows does, and Down opens "Меню". Every case starts the
+program afresh on the same profile."""
 
 import unittest
 
@@ -10,18 +10,8 @@ from wine_desktop import WINE_TIMEOUT, WineDesktop
 
 class KeyboardOnly(KeyboardCases, unittest.TestCase):
 
+    desktop_class = WineDesktop
     menu_keys = ("F10", "Down")
-
-    @classmethod
-    def setUpClass(cls):
-        cls.shared_desktop = WineDesktop(window_manager="openbox")
-        cls.addClassCleanup(cls.shared_desktop.close)
-        cls.shared_desktop.start()
-
-    def setUp(self):
-        self.desktop = self.shared_desktop
-        self.addCleanup(self.desktop.end_program)
-        self.start_on_the_profile()
 
     def start_program(self, profile):
         self.desktop.forget_profile()
