@@ -22,6 +22,7 @@
 
 #include "core/twips.h"
 #include "frontends/qt/artwork.h"
+#include "frontends/qt/key_chord.h"
 #include "frontends/qt/multi_line_text_box.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/system_colours.h"
@@ -154,14 +155,11 @@ QWidget* FormWindow::CreateControl(const ControlDefinition& definition, QWidget*
     case ControlKind::kTextBox: {
       auto* line = new QLineEdit(parent);
       line->setMaxLength(std::numeric_limits<int>::max());  // no limit on any field
-      // Also to see the files dragged over it, which the window takes.
-      line->installEventFilter(this);
       control = line;
       break;
     }
     case ControlKind::kMultiLineTextBox: {
       auto* box = new MultiLineTextBox(parent);
-      box->installEventFilter(this);
       // Dragged text and files reach the box through the part that shows its text.
       box->viewport()->installEventFilter(this);
       control = box;
@@ -179,6 +177,11 @@ QWidget* FormWindow::CreateControl(const ControlDefinition& definition, QWidget*
     case ControlKind::kDropDownList:
       control = new QComboBox(parent);
       break;
+  }
+  if (definition.kind != ControlKind::kLabel) {
+    // To give the window's keys their meaning before the control takes them.
+    control->installEventFilter(this);
+    focusable_[control] = definition.kind;
   }
   control->setObjectName(ToQString(definition.name));
   control->setGeometry(Pixels(definition.place.left), Pixels(definition.place.top),
@@ -380,6 +383,30 @@ void FormWindow::ReportLabelEvent(QObject* watched, const QEvent& event) {
   }
 }
 
+bool FormWindow::TakeKey(QObject* watched, const QEvent& event) {
+  const auto focused = focusable_.find(watched);
+  if (event.type() != QEvent::KeyPress || focused == focusable_.end()) return false;
+  switch (EffectOf(ChordOf(static_cast<const QKeyEvent&>(event)), focused->second)) {
+    case KeyEffect::kControlsOwn:
+      return false;
+    case KeyEffect::kPressButton:
+      static_cast<QPushButton*>(watched)->click();
+      return true;
+    case KeyEffect::kNextControl:
+      focusNextPrevChild(true);
+      return true;
+    case KeyEffect::kPreviousControl:
+      focusNextPrevChild(false);
+      return true;
+    case KeyEffect::kOpenMenuBar:
+      if (!menus_.empty()) menuBar()->setActiveAction(menuBar()->actions().front());
+      return true;
+    case KeyEffect::kKeptFromControls:
+      return true;
+  }
+  return false;
+}
+
 bool FormWindow::TakeFileDrop(QEvent& event) {
   const QEvent::Type type = event.type();
   if (!events_.files_dropped ||
@@ -409,6 +436,7 @@ bool FormWindow::event(QEvent* event) {
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   ReportLabelEvent(watched, *event);
+  if (TakeKey(watched, *event)) return true;
   // Text boxes take dragged text themselves; dragged files are the window's, over them too.
   if (TakeFileDrop(*event)) return true;
   if (watched == client_ && event->type() == QEvent::MouseMove) {

@@ -71,6 +71,7 @@ class FormWindow : public QMainWindow, public Window {
   QWidget* CreateControl(const ControlDefinition& definition, QWidget* parent);
   bool IsMenuShortcut(const QKeyEvent& key) const;
   void ReportLabelEvent(QObject* watched, const QEvent& event);
+  bool TakeKey(QObject* watched, const QEvent& event);
   bool TakeFileDrop(QEvent& event);
 
   ClientArea* client_ = nullptr;
@@ -80,6 +81,7 @@ class FormWindow : public QMainWindow, public Window {
   std::function<void()> after_show_;
   std::map<ControlId, QWidget*> controls_;
   std::map<const QObject*, ControlId> labels_;
+  std::map<const QObject*, ControlKind> focusable_;
   std::map<MenuId, QMenu*> menus_;
   QMenu* notification_icon_menu_ = nullptr;
   std::map<MenuItemId, QAction*> menu_items_;

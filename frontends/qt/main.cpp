@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSessionManager>
+#include <cstdio>
 #include <cstdlib>
 
 #include "core/display_platform.h"
 #include "frontends/qt/about_window.h"
 #include "frontends/qt/artwork.h"
+#include "frontends/qt/display_answer.h"
 #include "frontends/qt/event_boundary.h"
 #include "frontends/qt/form_window.h"
 #include "frontends/qt/ini_settings.h"
@@ -16,6 +18,7 @@
 #include "frontends/qt/start_activation.h"
 #include "frontends/qt/started_again_listener.h"
 #include "frontends/qt/termination_requests.h"
+#include "frontends/qt/toolkit_translations.h"
 #include "main_window/form1.h"
 #include "main_window/form1_events.h"
 
@@ -23,9 +26,13 @@ using namespace quillpad;
 
 int main(int argc, char** argv) {
   const auto environment = [](const char* name) -> const char* { return std::getenv(name); };
-  if (RunsAsX11Client(SessionFrom({argv, static_cast<std::size_t>(argc)}, environment))) {
-    qputenv("QT_QPA_PLATFORM", "xcb");
+  const SessionDisplays session = SessionFrom({argv, static_cast<std::size_t>(argc)}, environment);
+  const DisplaysAnswering answering = qt::DisplaysAnswer(session);
+  if (const std::string no_desktop = NoDesktopMessage(session, answering); !no_desktop.empty()) {
+    std::fprintf(stderr, "%s\n", no_desktop.c_str());
+    return EXIT_FAILURE;
   }
+  if (RunsAsX11Client(session, answering)) qputenv("QT_QPA_PLATFORM", "xcb");
   // Read before the toolkit takes the startup notification id for its own.
   const qt::StartActivation activation = qt::StartActivation::OfThisProcess();
   // Qt takes its own options (-platform, -display); the program reads no command line.
@@ -35,6 +42,7 @@ int main(int argc, char** argv) {
       qt::ClaimPlace::ForProfile(qt::IniSettings::FilePath(qt::QtDesktop::ProgramName()));
   qt::LocalProfileClaim claim(place, activation);
   if (DecideStart(claim) == StartDecision::kLeave) return 0;
+  const auto toolkit_translations = qt::LoadToolkitTranslations();
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle(new qt::MenuBarStyle);
   QApplication::setWindowIcon(qt::ArtworkIcon(kForm1Window.icon));

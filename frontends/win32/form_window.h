@@ -43,7 +43,8 @@ class FormWindow : public Window {
   HWND hwnd() const { return hwnd_.get(); }
   HWND Control(ControlId id) const { return Built(id).hwnd; }
   HMENU Menu(MenuId id) const { return menus_.at(id); }
-  // The window's keyboard: its menu keys, then moving between controls with Tab.
+  // The window's keyboard: its menu keys, the keys the window gives a meaning, then the
+  // dialog keys of Windows.
   bool TranslateKeys(MSG& message) const;
   // Removes the window from the screen for good.
   void Destroy();
@@ -87,6 +88,8 @@ class FormWindow : public Window {
   LRESULT ReceiveForControl(BuiltControl& control, UINT message, WPARAM wparam, LPARAM lparam);
   std::optional<LRESULT> ColourControl(HDC dc, HWND control);
   void OnCommand(WPARAM wparam, LPARAM lparam);
+  bool TakeKey(MSG& message) const;
+  void MoveFocus(bool previous) const;
   void TakeDrop(HDROP drop);
   void PaintBackground(HDC dc);
 
@@ -124,6 +127,7 @@ class FormWindow : public Window {
   };
   std::optional<Paste> paste_;
   HICON icon_ = nullptr;
+  HWND focus_when_active_ = nullptr;
   HICON small_icon_ = nullptr;
   Colour back_colour_;
   Picture picture_;

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "frontends/win32/form_window.h"
+#include "frontends/win32/key_chord.h"
 #include "frontends/win32/line_wrapping.h"
 #include "frontends/win32/screen.h"
 #include "frontends/win32/system_colours.h"
@@ -31,7 +32,50 @@ bool FormWindow::TranslateKeys(MSG& message) const {
   if (accelerators_ && TranslateAcceleratorW(hwnd(), accelerators_.get(), &message) != 0) {
     return true;
   }
-  return IsDialogMessageW(hwnd(), &message) != 0;
+  return TakeKey(message) || IsDialogMessageW(hwnd(), &message) != 0;
+}
+
+bool FormWindow::TakeKey(MSG& message) const {
+  const std::optional<KeyChord> chord = ChordOf(message);
+  if (!chord) return false;
+  HWND focus = GetFocus();
+  const auto focused = by_handle_.find(focus);
+  // Without a control in focus the keys are the window's, as over a label.
+  const ControlKind kind =
+      focused == by_handle_.end() ? ControlKind::kLabel : built_[focused->second].definition->kind;
+  switch (EffectOf(*chord, kind)) {
+    case KeyEffect::kControlsOwn:
+      return false;
+    case KeyEffect::kPressButton:
+      SendMessageW(focus, BM_CLICK, 0, 0);
+      return true;
+    case KeyEffect::kNextControl:
+      MoveFocus(false);
+      return true;
+    case KeyEffect::kPreviousControl:
+      MoveFocus(true);
+      return true;
+    case KeyEffect::kOpenMenuBar:
+      if (GetMenu(hwnd()) != nullptr) SendMessageW(hwnd(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+      return true;
+    case KeyEffect::kKeptFromControls:
+      // Sent to the window itself, whose Alt keys stand: the menu's letters, the system menu.
+      message.hwnd = hwnd();
+      return false;
+  }
+  return false;
+}
+
+void FormWindow::MoveFocus(bool previous) const {
+  // From no control, to the first one (the last one, going back).
+  HWND from = IsChild(hwnd(), GetFocus()) ? GetFocus() : nullptr;
+  HWND next = GetNextDlgTabItem(hwnd(), from, previous ? TRUE : FALSE);
+  if (next == nullptr) return;
+  SetFocus(next);
+  // A box reached with Tab has its text selected, as in every dialog.
+  if ((SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+    SendMessageW(next, EM_SETSEL, 0, -1);
+  }
 }
 
 LRESULT CALLBACK FormWindow::Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -62,6 +106,16 @@ LRESULT FormWindow::Receive(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND:
       OnCommand(wparam, lparam);
       return 0;
+    case WM_ACTIVATE:
+      // As a dialog does: the control last in focus has it again, at first the first one.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        if (IsChild(self, GetFocus())) focus_when_active_ = GetFocus();
+      } else if (HIWORD(wparam) == 0) {
+        SetFocus(IsChild(self, focus_when_active_) ? focus_when_active_
+                                                   : GetNextDlgTabItem(self, nullptr, FALSE));
+        return 0;
+      }
+      break;
     case kTakePaste:
       TakePaste();
       return 0;
@@ -199,8 +253,11 @@ bool FormWindow::PasteOutgrowsWrapping(const BuiltControl& built) {
     }
   }
   CloseClipboard();
-  if (pasted.size() <= kLongestWrappedLine) return false;
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(built.hwnd)) + 1, L'\0');
+  const auto length = static_cast<std::size_t>(GetWindowTextLengthW(built.hwnd));
+  if (pasted.size() <= kLongestWrappedLine && length + pasted.size() <= kLongestWrappedText) {
+    return false;
+  }
+  std::wstring text(length + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(built.hwnd, text.data(), int(text.size()))));
   DWORD start = 0;
   DWORD end = 0;

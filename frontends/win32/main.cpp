@@ -14,8 +14,6 @@
 using namespace quillpad;
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  // Twips convert with the screen's real dots per inch, not a scaled stand-in.
-  SetProcessDPIAware();
   // Held until the process ends; a start that finds the profile held leaves it untouched.
   const std::wstring program_name = win32::Win32Desktop::ProgramName();
   win32::MutexProfileClaim claim(program_name);

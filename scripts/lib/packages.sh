@@ -2,7 +2,7 @@
 # Sourced by scripts/run, scripts/test and bench/run.
 
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libxcb1-dev pkgconf)
-RUN_PACKAGES=(fonts-liberation2 xdg-utils)
+RUN_PACKAGES=(fonts-liberation2 xdg-utils qt6-translations-l10n)
 TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3-xlib imagemagick
                dpkg-dev file binutils desktop-file-utils appstream valgrind
                # Debian's own checks of the package and of its manual page.

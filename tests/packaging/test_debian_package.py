@@ -156,6 +156,11 @@ class PackageContents(InstalledTreeChecks, unittest.TestCase):
         self.assertIn(owning_package(font), declared, font)
         self.assertIn(owning_package(opener), declared, opener)
 
+    def test_declares_the_toolkits_russian_texts(self):
+        translations = os.path.join(
+            run("qtpaths6", "--query", "QT_INSTALL_TRANSLATIONS").strip(), "qtbase_ru.qm")
+        self.assertIn(owning_package(translations), declared_dependencies(), translations)
+
 
 @unittest.skipUnless(os.geteuid() == 0,
                      "installing the package into the system needs root (CI runs as root)")

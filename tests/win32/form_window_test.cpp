@@ -84,6 +84,36 @@ TEST_F(Form1WindowTest, AMultiLineBoxTakesAVeryLongLineWholeAndScrollsItSideways
   EXPECT_TRUE(WrapsLines(window.Control(Id(Form1Control::Text16))));
 }
 
+Text LinesOf99Characters(std::size_t lines) {
+  Text text;
+  for (std::size_t i = 0; i < lines; ++i) text += Text(99, u'a' + i % 26) + u"\r\n";
+  return text;
+}
+
+TEST_F(Form1WindowTest, AMultiLineBoxTakesAMegabyteOfShortLinesWholeAndScrollsItSideways) {
+  const ControlId box = Id(Form1Control::Text17);
+  const Text text = LinesOf99Characters(10000);
+  window.SetText(box, text);
+  EXPECT_EQ(window.GetText(box), text);
+  EXPECT_FALSE(WrapsLines(window.Control(box)));
+  window.SetText(box, LinesOf99Characters(900));
+  EXPECT_TRUE(WrapsLines(window.Control(box)));
+}
+
+TEST_F(Form1WindowTest, ShortPastesThatMakeTheTextTooMuchToWrapLandInABoxThatScrollsSideways) {
+  const ControlId box = Id(Form1Control::Text16);
+  window.SetText(box, LinesOf99Characters(980));
+  EXPECT_TRUE(WrapsLines(window.Control(box)));
+  const Text pasted = LinesOf99Characters(19);
+  PutTextOnClipboard(window.hwnd(), pasted);
+  SendMessageW(window.Control(box), EM_SETSEL, 0, 0);
+  SendMessageW(window.Control(box), WM_PASTE, 0, 0);
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  EXPECT_EQ(window.GetText(box), pasted + LinesOf99Characters(980));
+  EXPECT_FALSE(WrapsLines(window.Control(box)));
+}
+
 TEST_F(Form1WindowTest, APasteTooLongToWrapLandsWholeInABoxThatScrollsSideways) {
   const ControlId box = Id(Form1Control::Text16);
   window.SetText(box, u"before  after");
