@@ -13,10 +13,8 @@ desktop interface, one session kept for the desktop's whole life (it ends with i
 connection), as a person's hand on the mouse.
 """
 
-import glob
 import json
 import os
-import re
 import subprocess
 import time
 
@@ -289,14 +287,7 @@ class GnomeShellDesktop(Desktop):
     def _x_display_is_named(self):
         if self.window_manager.poll() is not None:
             raise AssertionError(f"the shell ended at start:\n{self.shell_output()}")
-        found = re.search(r"Using public X11 display (:\d+)", self.shell_output())
-        authority = glob.glob(os.path.join(self.runtime_dir, ".mutter-Xwaylandauth.*"))
-        if not found or not authority:
-            return False
-        self.display_name = found.group(1)
-        self.xauthority = authority[0]
-        os.environ["XAUTHORITY"] = self.xauthority  # for this process's own X connection
-        return True
+        return self.take_mutter_x_display(self.shell_output())
 
     def _shell_is_ready(self):
         if self.window_manager.poll() is not None:

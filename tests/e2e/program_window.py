@@ -81,6 +81,11 @@ class ProgramWindow:
         outer = self.geometry(window)
         return outer.x, outer.y + outer.height - CLIENT_HEIGHT
 
+    def outer_and_client(self, window):
+        """The frame's top-left corner and the client area's, in screen pixels."""
+        frame = self.geometry(self.frame_of(window))
+        return (frame.x, frame.y), self.client_origin(window)
+
     def client_point(self, x, y):
         """The screen point of a pixel of the main window's client area."""
         client_x, client_y = self.client_origin(self.main_window())

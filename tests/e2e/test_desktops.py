@@ -35,11 +35,6 @@ class OnOneDesktop(DesktopTestCase):
 
     # ---- helpers ----------------------------------------------------------
 
-    def outer_and_client(self, window):
-        """The frame's top-left corner and the client area's, in screen pixels."""
-        frame = self.desktop.geometry(self.desktop.frame_of(window))
-        return (frame.x, frame.y), self.desktop.client_origin(window)
-
     def open_normal_window(self, over):
         """Another program's ordinary window, mapped over the given one."""
         place = self.desktop.geometry(over)
@@ -65,11 +60,11 @@ class OnOneDesktop(DesktopTestCase):
         self.desktop.xdotool("windowmove", window.id, *MOVED_TO)
         first = wait_until(
             lambda: (lambda place: place if place[1] != FIRST_RUN_CLIENT_ORIGIN else None)(
-                self.outer_and_client(window)), what="the window to move")
+                self.desktop.outer_and_client(window)), what="the window to move")
         for run in range(1, RUNS + 1):
             if run > 1:
                 window = self.launch_and_show()
-            self.assertEqual(self.outer_and_client(window), first, f"run {run}")
+            self.assertEqual(self.desktop.outer_and_client(window), first, f"run {run}")
             self.save_and_exit()
             saved = self.assert_all_keys_saved()
             (left, top), _ = first

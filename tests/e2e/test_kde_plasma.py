@@ -45,11 +45,6 @@ class KdePlasma(DesktopTestCase):
 
     # ---- helpers ----------------------------------------------------------
 
-    def outer_and_client(self, window):
-        """The frame's top-left corner and the client area's, in screen pixels."""
-        frame = self.desktop.geometry(self.desktop.frame_of(window))
-        return (frame.x, frame.y), self.desktop.client_origin(window)
-
     def choose_from_menu(self, window, item):
         """Open the menu bar's "Меню" with a click, then click one of its items."""
         place = self.desktop.geometry(window)
@@ -67,7 +62,7 @@ class KdePlasma(DesktopTestCase):
 
     def drag_title_bar(self, window, by):
         """Press on the title bar, move the pointer and let go."""
-        (frame_x, frame_y), _ = self.outer_and_client(window)
+        (frame_x, frame_y), _ = self.desktop.outer_and_client(window)
         self.desktop.drag((frame_x + 60, frame_y + 12), by)
 
     def open_window_beside(self, window):
@@ -170,14 +165,14 @@ class KdePlasma(DesktopTestCase):
 
     def test_hidden_and_ended_from_the_tray_reopens_in_place_three_runs_in_a_row(self):
         window = self.launch_and_show()
-        first_run = self.outer_and_client(window)
+        first_run = self.desktop.outer_and_client(window)
         self.drag_title_bar(window, DRAGGED_BY)
         moved = wait_until(lambda: (lambda place: place if place != first_run else None)(
-            self.outer_and_client(window)), what="the window to move")
+            self.desktop.outer_and_client(window)), what="the window to move")
         for run in range(1, RUNS + 1):
             if run > 1:
                 window = self.launch_and_show()
-            self.assertEqual(self.outer_and_client(window), moved, f"run {run}")
+            self.assertEqual(self.desktop.outer_and_client(window), moved, f"run {run}")
             self.hide_with_menu(window)
             self.desktop.choose_tray_exit()
             self.assert_saved_and_ended()
@@ -186,17 +181,17 @@ class KdePlasma(DesktopTestCase):
     def test_first_place_kept_through_hide_and_tray_exit(self):
         # Never moved: nothing but the first show tells the program where its frame is.
         window = self.launch_and_show()
-        first = self.outer_and_client(window)
+        first = self.desktop.outer_and_client(window)
         self.hide_with_menu(window)
         self.desktop.choose_tray_exit()
         self.assert_saved_and_ended()
         self.assert_saved_place(first[0])
         window = self.launch_and_show()
-        self.assertEqual(self.outer_and_client(window), first)
+        self.assertEqual(self.desktop.outer_and_client(window), first)
 
     def test_title_bar_close_saves_where_the_frame_stands(self):
         window = self.launch_and_show()
-        (frame_x, frame_y), _ = self.outer_and_client(window)
+        (frame_x, frame_y), _ = self.desktop.outer_and_client(window)
         frame = self.desktop.geometry(self.desktop.frame_of(window))
         across, down = CLOSE_BUTTON_FROM_CORNER
         self.desktop.click_at(frame.x + frame.width - across, frame.y + down)

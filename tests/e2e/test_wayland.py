@@ -2,9 +2,7 @@
 program runs as an X client there, kept above others; told to run on Wayland itself, it
 still starts and saves, and leaves the stored place alone, which Wayland never reports."""
 
-import glob
 import os
-import re
 import subprocess
 import unittest
 
@@ -55,14 +53,7 @@ class WaylandDesktop(Desktop):
 
     def _x_display_is_named(self):
         with open(self.compositor_log, errors="replace") as f:
-            found = re.search(r"Using public X11 display (:\d+)", f.read())
-        authority = glob.glob(os.path.join(self.runtime_dir, ".mutter-Xwaylandauth.*"))
-        if not found or not authority:
-            return False
-        self.display_name = found.group(1)
-        self.xauthority = authority[0]
-        os.environ["XAUTHORITY"] = self.xauthority  # for this process's own X connection
-        return True
+            return self.take_mutter_x_display(f.read())
 
     def environment(self):
         env = {key: value for key, value in super().environment().items() if value is not None}

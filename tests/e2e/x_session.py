@@ -3,7 +3,9 @@ requests that find windows, read their places, ask them to close, capture the sc
 use the clipboard."""
 
 import dataclasses
+import glob
 import os
+import re
 import subprocess
 
 from Xlib import X, Xatom, error as xerror
@@ -36,6 +38,18 @@ class Geometry:
 class XSession:
     """The display (self.x, opened on self.display_name), its window manager and session
     bus; the composing class provides environment() and the fields it starts them into."""
+
+    def take_mutter_x_display(self, compositor_log):
+        """The X display that mutter's log names, with its authority file in the runtime
+        folder; False until both are there."""
+        found = re.search(r"Using public X11 display (:\d+)", compositor_log)
+        authority = glob.glob(os.path.join(self.runtime_dir, ".mutter-Xwaylandauth.*"))
+        if not found or not authority:
+            return False
+        self.display_name = found.group(1)
+        self.xauthority = authority[0]
+        os.environ["XAUTHORITY"] = self.xauthority  # for this process's own X connection
+        return True
 
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
