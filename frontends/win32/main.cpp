@@ -41,8 +41,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       Form1Events(*form1, desktop, boundary.RunnerReportingLater()).window.session_save_requested;
   window.SetEvents(events.window);
 
-  // Answered from the start on: a second start while the start-up notice is up brings it
-  // to the front.
+  events.load();
+  // Answered once loaded: the icon's own calls let other programs' messages in, and a start
+  // asking meanwhile waits for the running copy to be ready.
   window.SetAnswer(win32::MutexProfileClaim::StartedAgainMessage(program_name), [&] {
     const HWND message = win32::OpenMessageBox();
     switch (events.started_again(message != nullptr)) {
@@ -57,7 +58,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     return win32::MutexProfileClaim::kEnding;
   });
-  events.load();
   MSG message;
   // Once the process has ended no queued event is handled.
   while (!desktop.ended() && GetMessageW(&message, nullptr, 0, 0) > 0) {
