@@ -52,6 +52,16 @@ ProfileSavePlan PlanProfileSave(const ProfileReadOutcome& outcome) {
   return {outcome.place, {}};
 }
 
+ProfileSavePlan PlanProfileSave(const ProfileReadOutcome& outcome, const ProfileStamp& known,
+                                const ProfileStamp& now, const std::function<Text()>& new_place) {
+  ProfileSavePlan plan = PlanProfileSave(outcome);
+  if (ChangedOutsideRun(known, now)) {
+    plan.copy_first_to = new_place();
+    plan.keeps_outside_change = true;
+  }
+  return plan;
+}
+
 Text ProfileReadNotice(const ProfileReadOutcome& outcome) {
   const HolderWords words = WordsFor(outcome.holder);
   switch (outcome.read) {
@@ -91,6 +101,15 @@ Text ProfileReadNotice(const ProfileReadReport& report) {
             Text(WordsFor(report.outcome.holder).there) +
             u" как есть; значение будет заменено, только если вы впишете текст в его поле или "
             u"передвинете окно.";
+  }
+  const bool key = report.outcome.holder == ProfileHolder::kRegistryKey;
+  for (const Text& copy : report.kept_outside_changes) {
+    if (!told.empty()) told += u"\n\n";
+    told += Text(key ? u"Раздел реестра «" : u"Файл профиля «") + report.outcome.place +
+            u"» изменили, пока Quillpad работал: другой программой или вручную. Прежде чем "
+            u"записать в него свой профиль, Quillpad сохранил " +
+            Text(key ? u"этот раздел" : u"этот файл") + u" в том виде, в каком его нашёл, как «" +
+            copy + u"». Если там есть нужные вам значения, возьмите их оттуда.";
   }
   return told;
 }

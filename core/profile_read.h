@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/outside_changes.h"
 #include "core/store_failure.h"
 #include "core/text.h"
 
@@ -49,6 +50,8 @@ struct KeptValue {
 struct ProfileReadReport {
   ProfileReadOutcome outcome;
   std::vector<KeptValue> kept;
+  // Where earlier runs kept the profile as they found it changed from outside, not told yet.
+  std::vector<Text> kept_outside_changes = {};
 };
 
 // Where a run's save goes and what must happen first.
@@ -56,12 +59,20 @@ struct ProfileSavePlan {
   Text target;
   // Where the profile as it was is copied before the save replaces it; empty: no copy.
   Text copy_first_to;
+  // Whether that copy keeps a change made from outside the run, which the next start tells.
+  bool keeps_outside_change = false;
 };
 
 // A profile that could not be read is never written over, since what it holds is not known:
 // the run saves beside it. One that read with losses is copied as it was before the save
 // replaces it, so that the loss is never final.
 ProfileSavePlan PlanProfileSave(const ProfileReadOutcome& outcome);
+
+// The same, where the profile the save would replace is known as `now` and as this run read or
+// last wrote it as `known`: one changed from outside the run is copied as it is, to a new place
+// beside it that `new_place` names, before the save replaces it.
+ProfileSavePlan PlanProfileSave(const ProfileReadOutcome& outcome, const ProfileStamp& known,
+                                const ProfileStamp& now, const std::function<Text()>& new_place);
 
 // The local time, for naming a place by the moment it was made.
 struct LocalTime {

@@ -12,6 +12,7 @@
 #include "core/errors.h"
 #include "frontends/qt/config_folder.h"
 #include "frontends/qt/profile_file_check.h"
+#include "frontends/qt/profile_file_stamp.h"
 #include "frontends/qt/qt_text.h"
 #include "frontends/qt/settings_lock.h"
 
@@ -117,6 +118,15 @@ ProfileReadOutcome WholeProfileAt(const QString& path) {
   return {ProfileRead::kWhole, ProfileHolder::kFile, FromQString(path), {}, {}};
 }
 
+// Beside the profile: where a run notes the changed profiles it kept, for the next start.
+QString NotePath(const QString& application) {
+  return IniSettings::FilePath(application) + QStringLiteral(".kept");
+}
+
+QString SaveTarget(const ProfileReadOutcome& outcome) {
+  return ToQString(PlanProfileSave(outcome).target);
+}
+
 }  // namespace
 
 QString IniSettings::FilePath(const QString& application) {
@@ -136,7 +146,11 @@ IniSettings::Checked& IniSettings::Check(const QString& application) {
       outcome.read = ProfileRead::kDamaged;
       outcome.beside = FromQString(DatedPath(QFileInfo(path).absolutePath(), application));
     }
-    found = checked_.emplace(application, Checked{std::move(outcome)}).first;
+    const ProfileStamp known = StampOfFile(SaveTarget(outcome));
+    found = checked_
+                .emplace(application, Checked{std::move(outcome), known, false,
+                                              TakeKeptPlaces(NotePath(application))})
+                .first;
   }
   return found->second;
 }
@@ -153,9 +167,8 @@ void IniSettings::Write(const QString& application, const QString& section, cons
   staged_[application].emplace_back(Joined(section, key), value);
 }
 
-void IniSettings::CopyFirst(Checked& checked, const ProfileSavePlan& plan) {
-  if (plan.copy_first_to.empty() || checked.copied) return;
-  const QString path = ToQString(checked.outcome.place);
+void IniSettings::CopyFirst(Checked& checked, const ProfileSavePlan& plan, const QString& path) {
+  if (plan.copy_first_to.empty() || (checked.copied && !plan.keeps_outside_change)) return;
   if (QFileInfo::exists(path)) {
     const QString copy = ToQString(plan.copy_first_to);
     QFile original(path);
@@ -172,26 +185,32 @@ void IniSettings::Flush(const QString& application) {
   const auto staged = std::move(staged_[application]);
   staged_.erase(application);
   // A profile this run never read holds nothing the run could lose: it is saved in its place.
-  Checked& checked =
-      checked_.try_emplace(application, Checked{WholeProfileAt(FilePath(application))})
-          .first->second;
-  const ProfileSavePlan plan = PlanProfileSave(checked.outcome);
-  const QString path = ToQString(plan.target);
+  Checked& checked = checked_
+                         .try_emplace(application, Checked{WholeProfileAt(FilePath(application)),
+                                                           StampOfFile(FilePath(application))})
+                         .first->second;
+  const QString path = SaveTarget(checked.outcome);
   QDir().mkpath(QFileInfo(path).absolutePath());
   // The store would wait on its lock for as long as the lock stays: a lock left by another
   // user's run or by another machine would hold the exit for good.
   if (auto held = FreeSettingsLock(path + QStringLiteral(".lock"), kLockPatience))
     FailToWrite(path, {StoreProblem::kLockHeld, {}, {}, FromQString(*held)});
-  CopyFirst(checked, plan);
+  const ProfileSavePlan plan = PlanProfileSave(
+      checked.outcome, checked.known, StampOfFile(path),
+      [&] { return FromQString(DatedPath(QFileInfo(path).absolutePath(), application)); });
+  CopyFirst(checked, plan, path);
   const auto before = FileIdentity(path);
   QSettings settings(path, QSettings::IniFormat);
   for (const auto& [key, value] : staged) settings.setValue(key, value);
   settings.sync();
   if (!Written(settings, before, path)) FailToWrite(path, WriteFailureReason(path));
+  checked.known = StampOfFile(path);
+  if (plan.keeps_outside_change) NoteKeptPlace(NotePath(application), plan.copy_first_to);
 }
 
 ProfileReadReport IniSettings::Report(const QString& application) {
-  return {Check(application).outcome, {}};
+  const Checked& checked = Check(application);
+  return {checked.outcome, {}, checked.kept_outside_changes};
 }
 
 }  // namespace quillpad::qt

@@ -17,7 +17,9 @@ namespace quillpad::qt {
 // The store finds out how each saved profile reads and carries out the core's plan for it. A
 // profile that cannot be read at all reads empty, and its new place is a dated file beside
 // the configuration folder; one that reads, but not cleanly, loads what could be read, and its
-// copy goes to a dated file beside it.
+// copy goes to a dated file beside it. A profile that something else changed while the run
+// held it is copied as it was found, to a dated file beside it, before the save replaces it;
+// the next start is told, through a note beside the profile.
 class IniSettings {
  public:
   // <config folder>/<application>/<application>.ini
@@ -36,14 +38,17 @@ class IniSettings {
  private:
   struct Checked {
     ProfileReadOutcome outcome;
-    // Whether the copy the plan asks for has been made.
+    // The file the run saves to, as the run read or last wrote it.
+    ProfileStamp known;
+    // Whether the copy of a damaged profile has been made.
     bool copied = false;
+    std::vector<Text> kept_outside_changes = {};
   };
 
   // How the profile reads, found out once, when it is first read.
   Checked& Check(const QString& application);
-  // Makes the copy the plan asks for before anything replaces the profile.
-  void CopyFirst(Checked& checked, const ProfileSavePlan& plan);
+  // Makes the copy the plan asks for before anything replaces the profile at path.
+  void CopyFirst(Checked& checked, const ProfileSavePlan& plan, const QString& path);
 
   std::map<QString, Checked> checked_;
   std::map<QString, std::vector<std::pair<QString, QString>>> staged_;
