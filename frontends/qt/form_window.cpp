@@ -87,8 +87,9 @@ std::vector<Text> DraggedFiles(const QMimeData* data) {
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowLayout& layout, NativeHandle icon_handle)
-    : client_(new ClientArea(ResolveColour(layout.window.back_colour),
+FormWindow::FormWindow(const WindowLayout& layout, NativeHandle icon_handle, Controls controls)
+    : control_definitions_(layout.controls),
+      client_(new ClientArea(ResolveColour(layout.window.back_colour),
                              ArtworkPicture(layout.window.picture), this)),
       icon_handle_(icon_handle) {
   setObjectName(ToQString(layout.window.name));
@@ -97,8 +98,12 @@ FormWindow::FormWindow(const WindowLayout& layout, NativeHandle icon_handle)
   client_->setMouseTracking(true);
   client_->installEventFilter(this);
   BuildMenus(layout);
-  BuildControls(layout);
+  if (controls == Controls::kMade) BuildControls();
   PlaceWindow(layout.window);
+}
+
+void FormWindow::MakeControls() {
+  if (controls_.empty()) BuildControls();
 }
 
 void FormWindow::SetEvents(WindowEvents events) {
@@ -124,9 +129,9 @@ void FormWindow::BuildMenus(const WindowLayout& layout) {
   }
 }
 
-void FormWindow::BuildControls(const WindowLayout& layout) {
+void FormWindow::BuildControls() {
   std::vector<const ControlDefinition*> focus_order;
-  for (const ControlDefinition& definition : layout.controls) {
+  for (const ControlDefinition& definition : control_definitions_) {
     controls_[definition.id] = CreateControl(definition, client_);
     if (definition.kind != ControlKind::kLabel) focus_order.push_back(&definition);
   }

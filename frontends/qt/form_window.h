@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <functional>
 #include <map>
+#include <span>
 
 #include "core/window.h"
 #include "core/window_definition.h"
@@ -17,7 +18,15 @@ namespace quillpad::qt {
 // reports user events, deciding nothing itself.
 class FormWindow : public QMainWindow, public Window {
  public:
-  FormWindow(const WindowLayout& layout, NativeHandle icon_handle);
+  // Whether the window's controls come with it or only from MakeControls; its menus, size and
+  // place come with it either way.
+  enum class Controls { kMade, kLater };
+
+  FormWindow(const WindowLayout& layout, NativeHandle icon_handle,
+             Controls controls = Controls::kMade);
+
+  // Makes the controls the window was built without, as they would have come with it.
+  void MakeControls();
 
   void SetEvents(WindowEvents events);
   // Called after every Show, so that the desktop can keep pinned windows in front.
@@ -63,7 +72,7 @@ class FormWindow : public QMainWindow, public Window {
 
  private:
   void BuildMenus(const WindowLayout& layout);
-  void BuildControls(const WindowLayout& layout);
+  void BuildControls();
   void PlaceWindow(const WindowDefinition& window);
   void MoveOuterCorner(QPoint corner);
   // The frame's place and size on the screen, as the desktop last told them.
@@ -74,6 +83,7 @@ class FormWindow : public QMainWindow, public Window {
   bool TakeKey(QObject* watched, const QEvent& event);
   bool TakeFileDrop(QEvent& event);
 
+  std::span<const ControlDefinition> control_definitions_;
   ClientArea* client_ = nullptr;
   NativeHandle icon_handle_;
   bool pinned_ = false;

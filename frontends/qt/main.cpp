@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/controls_when_shown.h"
 #include "core/display_platform.h"
 #include "frontends/qt/about_window.h"
 #include "frontends/qt/artwork.h"
@@ -50,8 +51,11 @@ int main(int argc, char** argv) {
   qt::QtDesktop desktop;
   const qt::EventBoundary boundary(desktop);
   qt::FormWindow window({kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems},
-                        desktop.notification_icons().IconHandle(kForm1Window.icon));
-  Form1 form1(window, desktop);
+                        desktop.notification_icons().IconHandle(kForm1Window.icon),
+                        qt::FormWindow::Controls::kLater);
+  // A run spent in the notification area never makes the window's controls.
+  ControlsWhenShown form1_window(window, kForm1Controls, [&] { window.MakeControls(); });
+  Form1 form1(form1_window, desktop);
 
   desktop.AddLoadedWindow(window, [&] { form1.Form_Unload(); });
   desktop.SetWindowFactory([&](std::string_view name) -> qt::FormWindow* {

@@ -7,10 +7,11 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
 #include <QStandardPaths>
 #include <cerrno>
 #include <thread>
+
+#include "frontends/qt/local_socket.h"
 
 namespace quillpad::qt {
 namespace {
@@ -60,17 +61,12 @@ bool LocalProfileClaim::Take(milliseconds wait) {
 }
 
 HandOverAnswer LocalProfileClaim::HandOver() {
-  QLocalSocket socket;
-  socket.connectToServer(place_.socket);
-  if (!socket.waitForConnected(kAnswerWaitMs)) return HandOverAnswer::kNoAnswer;
-  socket.write(activation_.ToLine());
-  socket.waitForBytesWritten(kAnswerWaitMs);
-  while (socket.bytesAvailable() == 0 && socket.waitForReadyRead(kAnswerWaitMs)) {
-  }
-  char answer = 0;
-  if (!socket.getChar(&answer)) return HandOverAnswer::kNoAnswer;
-  if (answer == kTaken) return HandOverAnswer::kTaken;
-  return answer == kEnding ? HandOverAnswer::kEnding : HandOverAnswer::kNoAnswer;
+  const LocalSocket socket = LocalSocket::Connect(place_.socket, kAnswerWaitMs);
+  if (!socket.valid() || !socket.Send(activation_.ToLine())) return HandOverAnswer::kNoAnswer;
+  QByteArray answer;
+  if (socket.Receive(answer) != LocalSocket::Received::kData) return HandOverAnswer::kNoAnswer;
+  if (answer.front() == kTaken) return HandOverAnswer::kTaken;
+  return answer.front() == kEnding ? HandOverAnswer::kEnding : HandOverAnswer::kNoAnswer;
 }
 
 }  // namespace quillpad::qt

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QLocalServer>
+#include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 #include <functional>
 
+#include "frontends/qt/local_socket.h"
 #include "frontends/qt/start_activation.h"
 
 namespace quillpad::qt {
@@ -17,11 +19,15 @@ class StartedAgainListener : public QObject {
   // Takes over the socket's name: whatever a killed copy left there is stale, this copy
   // holding the profile's lock.
   StartedAgainListener(const QString& socket, Handler handler);
+  // The name goes with the copy, as no later start can be answered there.
+  ~StartedAgainListener() override;
 
  private:
   void Accept();
 
-  QLocalServer server_;
+  QString name_;
+  LocalSocket server_;
+  QSocketNotifier waiting_{QSocketNotifier::Read};
   Handler handler_;
 };
 

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "core/controls_when_shown.h"
+#include "core/profile_entries.h"
 #include "fakes/recording_desktop.h"
 #include "fakes/recording_window.h"
 
@@ -322,6 +324,31 @@ TEST_F(Form1Test, StartedAgainAfterAFailedSaveTheRunGoesOnAndAnswers) {
   desktop.fail_flush = false;
   form.Run_Ended();
   EXPECT_EQ(form.Form_StartedAgain(false), StartedAgainAnswer::kEnding);
+}
+
+TEST(Form1WithControlsWhenShownTest, ARunThatNeverShowsTheWindowSavesWhatItRead) {
+  Log log;
+  RecordingWindow window{log};
+  RecordingDesktop desktop{log};
+  bool made = false;
+  ControlsWhenShown controls_when_shown(window, kForm1Controls, [&] { made = true; });
+  Form1 form{controls_when_shown, desktop};
+  desktop.windows.Add("Form1", nullptr, [&] { form.Form_Unload(); });
+  for (const StoreEntry& entry : kStoreEntries) {
+    desktop.settings[{u"Quillpad", u"Setting", Text(entry.key)}] =
+        entry.is_position ? Text(u"735") : Text(entry.key) + u" one\r\ntwo";
+  }
+  const auto read = desktop.settings;
+  form.Form_Load();
+  EXPECT_THROW(form.ex_Click(), ProcessEnded);
+  EXPECT_FALSE(made);
+  EXPECT_EQ(desktop.settings, read);
+  // Nothing reached a control that was never made.
+  EXPECT_TRUE(window.texts.empty());
+  for (const char* control_request : {"window.GetText", "window.SetVisible", "window.Visible",
+                                      "window.AddItem", "window.SetTextColour"}) {
+    EXPECT_EQ(Without(log, control_request), log);
+  }
 }
 
 }  // namespace
