@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/errors.h"
+#include "frontends/win32/registry_profile_stamp.h"
 #include "frontends/win32/system_message.h"
 #include "frontends/win32/unique_handle.h"
 #include "frontends/win32/win32_text.h"
@@ -138,6 +139,9 @@ const ProfileReadOutcome& RegistrySettings::Check(const Text& application) {
       outcome.reason = std::move(*reason);
       outcome.beside = Text(kUserHive) + ProfileKeyPath(DatedApplication(application));
     }
+    known_[application] =
+        StampOfProfileKey(PlanProfileSave(outcome).target.substr(kUserHive.size()));
+    kept_outside_changes_[application] = TakeKeptPlaces(ProfileKeyPath(application));
     found = checked_.emplace(application, std::move(outcome)).first;
   }
   return found->second;
@@ -181,7 +185,19 @@ void RegistrySettings::Write(const Text& application, const Text& section, const
 void RegistrySettings::Flush(const Text& application) {
   const auto staged = std::move(staged_[application]);
   staged_.erase(application);
-  const Text profile_key = PlanProfileSave(Check(application)).target.substr(kUserHive.size());
+  const ProfileReadOutcome& outcome = Check(application);
+  const Text profile_key = PlanProfileSave(outcome).target.substr(kUserHive.size());
+  const ProfileSavePlan plan = PlanProfileSave(
+      outcome, known_[application], StampOfProfileKey(profile_key),
+      [&] { return Text(kUserHive) + ProfileKeyPath(DatedApplication(application)); });
+  if (plan.keeps_outside_change) {
+    const Text copy = plan.copy_first_to.substr(kUserHive.size());
+    if (const LSTATUS status = CopyProfileKey(profile_key, copy); status != ERROR_SUCCESS) {
+      throw ProfileSaveFailure(
+          ProfileHolder::kRegistryKey, Text(kUserHive) + profile_key,
+          {StoreProblem::kCopyFailed, plan.copy_first_to, {}, SystemWords(status)});
+    }
+  }
   std::map<Text, std::vector<std::pair<Text, Text>>> by_section;
   for (const auto& [section, key, value] : staged) by_section[section].emplace_back(key, value);
   RegistryTransaction transaction(set_value_);
@@ -199,6 +215,8 @@ void RegistrySettings::Flush(const Text& application) {
     if (status != ERROR_SUCCESS) ThrowWriteFailure(path, status);
   }
   transaction.Commit();
+  known_[application] = StampOfProfileKey(profile_key);
+  if (plan.keeps_outside_change) NoteKeptPlace(ProfileKeyPath(application), plan.copy_first_to);
   // A value written as text is one no more.
   std::erase_if(unreadable_, [&](const Unreadable& value) {
     const auto& [owner, section, key] = value.address;
@@ -217,7 +235,7 @@ const RegistrySettings::Unreadable* RegistrySettings::FindUnreadable(const Addre
 }
 
 ProfileReadReport RegistrySettings::Report(const Text& application) {
-  ProfileReadReport report{Check(application), {}};
+  ProfileReadReport report{Check(application), {}, kept_outside_changes_[application]};
   for (const Unreadable& value : unreadable_) {
     const auto& [owner, section, key] = value.address;
     if (owner != application) continue;

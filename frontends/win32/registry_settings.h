@@ -28,6 +28,10 @@ namespace quillpad::win32 {
 // reading (access denied) is not written over: the run reads empty and saves under a dated
 // sibling key, "<application>-<yyyyMMdd-HHmmss>", as the core's plan for an unreadable
 // profile asks.
+//
+// A profile that something else changed while the run held it (`reg import`, another tool) is
+// copied whole, as it was found, to a dated sibling key before the save replaces it; the next
+// start is told, through a note in the profile's key.
 class RegistrySettings {
  public:
   // Opens a key below HKEY_CURRENT_USER for reading: every read goes through it, so that a
@@ -69,6 +73,9 @@ class RegistrySettings {
   OpenForReading open_for_reading_;
   SetRegistryValue set_value_;
   std::map<Text, ProfileReadOutcome> checked_;
+  // The key each application's run saves to, as the run read or last wrote it.
+  std::map<Text, ProfileStamp> known_;
+  std::map<Text, std::vector<Text>> kept_outside_changes_;
   std::vector<Unreadable> unreadable_;
   std::set<Address> expandable_;
   std::map<Text, std::vector<Staged>> staged_;

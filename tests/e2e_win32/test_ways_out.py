@@ -2,8 +2,8 @@
 
 import unittest
 
-from desktop import SETTINGS_KEYS, wait_until
-from wine_desktop import SETTINGS_KEY, WINE_TIMEOUT, WineTestCase
+from desktop import SETTINGS_KEYS, holds_throughout, wait_until
+from wine_desktop import APPLICATION_KEY, SETTINGS_KEY, WINE_TIMEOUT, WineTestCase
 
 STORED = {"name": "Пётр", "comments": "Строка с \"кавычками\" и \\ чертой", "prgo": "Quillpad"}
 
@@ -55,6 +55,33 @@ class WaysOut(WineTestCase):
         self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
         self.assertEqual(len(self.desktop.stored_profile()), 25)
         self.assertEqual(self.desktop.stored_text("comments"), STORED["comments"])
+
+    def test_a_key_imported_while_waiting_is_kept_as_found_and_told_at_the_next_start(self):
+        self.desktop.store_profile(STORED)
+        self.desktop.launch()
+        self.desktop.tray_icon()
+        # `reg import` of a key exported on another computer, while the program waits.
+        self.desktop.store_profile({"name": "From a backup", "fax": "555"})
+        self.desktop.wine("wineboot", "--end-session")
+        self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
+        self.assertEqual(self.desktop.stored_text("name"), STORED["name"])
+        siblings = [line.strip() for line in self.desktop.wine(
+            "reg", "query", APPLICATION_KEY.rsplit("\\", 1)[0]).stdout.decode(
+                "utf-8", "replace").splitlines() if "\\Quillpad-" in line]
+        self.assertEqual(len(siblings), 1, siblings)
+        kept = self.desktop.wine("reg", "query", siblings[0] + "\\Setting").stdout.decode(
+            "utf-8", "replace")
+        self.assertIn("From a backup", kept)
+        self.assertIn("555", kept)
+        self.desktop.launch()
+        box = wait_until(self.desktop.message_boxes, WINE_TIMEOUT, what="the message")[0]
+        self.desktop.dismiss_message_box(box)
+        self.assertTrue(holds_throughout(lambda: not self.desktop.message_boxes(), 1.0))
+        self.desktop.wine("wineboot", "--end-session")
+        self.assertEqual(self.desktop.wait_for_exit(WINE_TIMEOUT), 0)
+        self.desktop.launch()
+        self.assertTrue(holds_throughout(lambda: not self.desktop.message_boxes(), 2.0),
+                        "the kept key was told again, or an ordinary run found a change")
 
     def test_values_of_other_kinds_are_told_at_start_and_kept_at_exit(self):
         self.desktop.store_profile(STORED)
