@@ -185,10 +185,12 @@ void IniSettings::Flush(const QString& application) {
   const auto staged = std::move(staged_[application]);
   staged_.erase(application);
   // A profile this run never read holds nothing the run could lose: it is saved in its place.
-  Checked& checked = checked_
-                         .try_emplace(application, Checked{WholeProfileAt(FilePath(application)),
-                                                           StampOfFile(FilePath(application))})
-                         .first->second;
+  auto found = checked_.find(application);
+  if (found == checked_.end()) {
+    const QString place = FilePath(application);
+    found = checked_.emplace(application, Checked{WholeProfileAt(place), StampOfFile(place)}).first;
+  }
+  Checked& checked = found->second;
   const QString path = SaveTarget(checked.outcome);
   QDir().mkpath(QFileInfo(path).absolutePath());
   // The store would wait on its lock for as long as the lock stays: a lock left by another

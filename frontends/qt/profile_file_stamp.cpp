@@ -1,6 +1,7 @@
 #include "frontends/qt/profile_file_stamp.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "frontends/qt/qt_text.h"
@@ -19,9 +20,11 @@ QString NoteText(const QString& note_path) {
 }  // namespace
 
 ProfileStamp StampOfFile(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return {};
+  // A pipe or a device in its place would hold the reader up for as long as nothing writes.
   QFile file(path);
-  if (!file.exists()) return {};
-  if (!file.open(QIODevice::ReadOnly)) return {true, 0};
+  if (!info.isFile() || !file.open(QIODevice::ReadOnly)) return {true, 0};
   ProfileStamper stamper;
   while (true) {
     const QByteArray piece = file.read(kPiece);

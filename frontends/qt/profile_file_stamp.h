@@ -9,7 +9,8 @@
 namespace quillpad::qt {
 
 // The stamp of the profile file at path: its bytes, read through any links; none where there
-// is no file. A file that cannot be read has a stamp of its own, unlike any file read.
+// is no file. A file that cannot be read, or is no plain file, has a stamp of its own, unlike
+// any file read.
 ProfileStamp StampOfFile(const QString& path);
 
 // The places where earlier runs kept a profile changed from outside, noted in the file at
