@@ -5,6 +5,8 @@
 #include <atomic>
 #include <utility>
 
+#include "frontends/win32/ole_apartment.h"
+
 namespace quillpad::win32 {
 namespace {
 
@@ -158,6 +160,7 @@ void AccessibleNames::Set(HWND control, std::wstring_view name) {
 std::optional<LRESULT> AccessibleNames::Answer(HWND control, WPARAM wparam, LPARAM lparam) const {
   const auto found = names_.find(control);
   if (found == names_.end() || static_cast<LONG>(lparam) != OBJID_CLIENT) return std::nullopt;
+  EnterOleApartment();
   IAccessible* standard = nullptr;
   if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, kIidAccessible,
                                        reinterpret_cast<void**>(&standard)))) {

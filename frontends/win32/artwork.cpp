@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "frontends/win32/ole_apartment.h"
 #include "frontends/win32/resource_ids.h"
 
 namespace quillpad::win32 {
@@ -54,6 +55,7 @@ HCURSOR HandCursor() {
 
 Picture::Picture(std::string_view name) {
   if (name.empty()) return;
+  EnterOleApartment();
   const UniqueObject<IStream> stream = ResourceStream(ResourceOf(name));
   if (!stream) return;
   IPicture* picture = nullptr;

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -26,11 +27,17 @@ inline constexpr wchar_t kFormWindowClass[] = L"QuillpadForm";
 // reports user events, deciding nothing itself.
 class FormWindow : public Window {
  public:
-  explicit FormWindow(const WindowLayout& layout);
+  // Whether the window's controls come with it or only from MakeControls; its menus, size and
+  // place come with it either way.
+  enum class Controls { kMade, kLater };
+
+  explicit FormWindow(const WindowLayout& layout, Controls controls = Controls::kMade);
   ~FormWindow() override { Destroy(); }
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
 
+  // Makes the controls of a window built without them; a window that has them keeps them.
+  void MakeControls();
   // The window takes dropped files only when the events have a handler for them.
   void SetEvents(WindowEvents events);
   // What the window answers a message registered by name, sent by another process.
@@ -95,7 +102,7 @@ class FormWindow : public Window {
 
   void CreateFrame(const WindowDefinition& window, bool has_menu_bar);
   void BuildMenus(const WindowLayout& layout);
-  void BuildControls(const WindowLayout& layout);
+  void BuildControls();
   HWND CreateControl(const ControlDefinition& definition, int child_id, DWORD extra_style = 0);
   // Makes a multi-line box wrap its lines, or scroll sideways, as its new text allows.
   void WrapFor(BuiltControl& built, std::wstring_view text);
@@ -114,6 +121,7 @@ class FormWindow : public Window {
   static constexpr int kFirstMenuItem = 1000;
 
   std::string_view name_;
+  std::span<const ControlDefinition> control_definitions_;
   // Fonts and menus outlive the window, which uses them until it is destroyed.
   std::map<const FontDefinition*, UniqueFont> fonts_;
   std::vector<UniqueMenu> popups_not_in_bar_;

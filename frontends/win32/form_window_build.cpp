@@ -61,6 +61,13 @@ ControlClass ClassOf(ControlKind kind) {
   throw std::logic_error("unknown control kind");
 }
 
+// The common controls' library is loaded only when a window first makes its controls, so a
+// run spent in the notification area never loads it.
+void EnterCommonControls() {
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+}
+
 std::wstring MenuItemCaption(const MenuItemDefinition& item) {
   std::wstring caption = Wide(item.caption);
   if (item.ctrl_shortcut != 0) caption += std::wstring(L"\tCtrl+") + wchar_t(item.ctrl_shortcut);
@@ -69,8 +76,9 @@ std::wstring MenuItemCaption(const MenuItemDefinition& item) {
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowLayout& layout)
+FormWindow::FormWindow(const WindowLayout& layout, Controls controls)
     : name_(layout.window.name),
+      control_definitions_(layout.controls),
       icon_(ArtworkIcon(layout.window.icon, GetSystemMetrics(SM_CXICON))),
       small_icon_(ArtworkIcon(layout.window.icon, GetSystemMetrics(SM_CXSMICON))),
       back_colour_(layout.window.back_colour),
@@ -81,7 +89,11 @@ FormWindow::FormWindow(const WindowLayout& layout)
                   [](const MenuDefinition& menu) { return menu.in_menu_bar; });
   CreateFrame(layout.window, has_menu_bar);
   BuildMenus(layout);
-  BuildControls(layout);
+  if (controls == Controls::kMade) BuildControls();
+}
+
+void FormWindow::MakeControls() {
+  if (built_.empty()) BuildControls();
 }
 
 void FormWindow::CreateFrame(const WindowDefinition& window, bool has_menu_bar) {
@@ -128,10 +140,13 @@ void FormWindow::BuildMenus(const WindowLayout& layout) {
   if (!keys.empty()) accelerators_.reset(CreateAcceleratorTableW(keys.data(), int(keys.size())));
 }
 
-void FormWindow::BuildControls(const WindowLayout& layout) {
+void FormWindow::BuildControls() {
+  EnterCommonControls();
   // Created in tab order, which is the order Tab moves the focus in.
   std::vector<const ControlDefinition*> in_tab_order;
-  for (const ControlDefinition& definition : layout.controls) in_tab_order.push_back(&definition);
+  for (const ControlDefinition& definition : control_definitions_) {
+    in_tab_order.push_back(&definition);
+  }
   std::stable_sort(in_tab_order.begin(), in_tab_order.end(),
                    [](auto* a, auto* b) { return a->tab_position < b->tab_position; });
   built_.reserve(in_tab_order.size());

@@ -1,6 +1,7 @@
 
 #include <memory>
 
+#include "core/controls_when_shown.h"
 #include "frontends/win32/about_window.h"
 #include "frontends/win32/event_boundary.h"
 #include "frontends/win32/form_window.h"
@@ -18,18 +19,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const std::wstring program_name = win32::Win32Desktop::ProgramName();
   win32::MutexProfileClaim claim(program_name);
   if (DecideStart(claim) == StartDecision::kLeave) return 0;
-  OleInitialize(nullptr);
-  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
 
   win32::Win32Desktop desktop;
   const win32::EventBoundary boundary(desktop);
   std::unique_ptr<Form1> form1;
-  win32::FormWindow& window =
-      desktop.AddLoadedWindow(std::make_unique<win32::FormWindow>(WindowLayout{
-                                  kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems}),
-                              [&] { form1->Form_Unload(); });
-  form1 = std::make_unique<Form1>(window, desktop);
+  win32::FormWindow& window = desktop.AddLoadedWindow(
+      std::make_unique<win32::FormWindow>(
+          WindowLayout{kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems},
+          win32::FormWindow::Controls::kLater),
+      [&] { form1->Form_Unload(); });
+  // A run spent in the notification area never makes the window's controls.
+  ControlsWhenShown form1_window(window, kForm1Controls, [&] { window.MakeControls(); });
+  form1 = std::make_unique<Form1>(form1_window, desktop);
 
   desktop.SetWindowFactory([&](std::string_view name) -> win32::FormWindow* {
     if (name == kForm2Window.name) return &win32::LoadAboutWindow(desktop, boundary);
@@ -67,6 +68,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     desktop.ReleaseUnloaded();
   }
-  OleUninitialize();
   return 0;
 }

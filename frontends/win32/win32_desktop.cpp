@@ -6,6 +6,7 @@
 #include "frontends/win32/clipboard.h"
 #include "frontends/win32/native_handle.h"
 #include "frontends/win32/notification_icon.h"
+#include "frontends/win32/ole_apartment.h"
 #include "frontends/win32/question_box.h"
 #include "frontends/win32/screen.h"
 #include "frontends/win32/win32_text.h"
@@ -65,6 +66,8 @@ void Win32Desktop::SetClipboardText(const Text& text) {
 
 std::int32_t Win32Desktop::ShellOpen(NativeHandle owner, const Text& target) {
   const std::string narrow = AnsiFromWide(Wide(target));
+  // The shell may hand the address to an extension of its own, which needs OLE.
+  EnterOleApartment();
   HINSTANCE result = ShellExecuteA(owner == 0 ? nullptr : FromNative<HWND>(owner), "open",
                                    narrow.c_str(), "", "", SW_SHOWNORMAL);
   return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(result));

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "frontends/win32/ole_apartment.h"
 #include "frontends/win32/unique_handle.h"
 #include "frontends/win32/win32_text.h"
 #include "frontends/win32/xmllite_reader.h"
@@ -20,20 +21,6 @@ using UniqueString = UniqueHandle<BSTR, &SysFreeString>;
 
 constexpr std::string_view kDeclarationStart = "<?xml";
 constexpr std::string_view kDeclarationEnd = "?>";
-
-// COM for the length of a call, whatever the thread had before.
-class ComScope {
- public:
-  ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComScope() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  HRESULT result_;
-};
 
 template <typename Char>
 bool IsXmlSpace(Char c) {
@@ -80,7 +67,7 @@ std::optional<std::wstring> DeclaredEncoding(std::string_view bytes) {
 // The system's code page for a character set's name, as MLang (the system's list of the
 // names that documents use) gives it.
 std::optional<UINT> CodePageNamed(const std::wstring& name) {
-  const ComScope com;
+  EnterOleApartment();
   IMultiLanguage2* created = nullptr;
   if (FAILED(CoCreateInstance(CLSID_CMultiLanguage, nullptr, CLSCTX_INPROC_SERVER,
                               __uuidof(IMultiLanguage2), reinterpret_cast<void**>(&created)))) {

@@ -57,6 +57,9 @@ class KeyboardCases:
         # The window manager gives the shown window the focus; the first box has it.
         wait_until(lambda: self.desktop.active_window_id() == window.id,
                    what="the window manager to activate the window")
+        # Under Wine the program takes the keyboard focus itself once it has handled the
+        # manager's request; a key pressed before then goes nowhere.
+        self.desktop.wait_focus_on(window)
 
     def tab(self, times=1):
         for _ in range(times):

@@ -115,7 +115,7 @@ class ProgramWindow:
     def focus_main_window(self):
         """Give the main window the keyboard focus by clicking a box (no WM does it)."""
         self.click_box("name")
-        self._wait_focus_on(self.main_window())
+        self.wait_focus_on(self.main_window())
 
     def choose_from_window_menu(self, item):
         """Click "Меню" on the menu bar, then one of its items."""

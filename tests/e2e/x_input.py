@@ -63,9 +63,9 @@ class XInput:
     def activate(self, window):
         """Give a window the keyboard focus the way a window manager would."""
         self.xdotool("windowfocus", window.id)
-        self._wait_focus_on(window)
+        self.wait_focus_on(window)
 
-    def _wait_focus_on(self, window):
+    def wait_focus_on(self, window):
         wait_until(lambda: self._focused_window_id() == window.id,
                    what=f"window {window.id:#x} to have the keyboard focus")
 
