@@ -94,24 +94,29 @@ std::vector<Text> DraggedFiles(const QMimeData* data) {
 // costs a window that waits hidden more than all else its menu bar does. The made menu bar
 // has the last word.
 int LikelyMenuBarHeight(std::span<const MenuDefinition> menus) {
-  if (std::none_of(menus.begin(), menus.end(), [](auto& menu) { return menu.in_menu_bar; })) {
-    return 0;
-  }
   const QStyle* style = QApplication::style();
+  const QFont font = QApplication::font("QMenuBar");
+  // Any width: the height does not depend on it.
+  const QSize caption(1, qCeil(QFontMetricsF(font).height()));
   QStyleOptionMenuItem option;
   option.palette = QApplication::palette("QMenuBar");
-  option.fontMetrics = QFontMetrics(QApplication::font("QMenuBar"));
+  option.fontMetrics = QFontMetrics(font);
   option.direction = QGuiApplication::layoutDirection();
   option.state = QStyle::State_Enabled;
   option.menuItemType = QStyleOptionMenuItem::Normal;
   option.checkType = QStyleOptionMenuItem::NotCheckable;
-  // Any width: the height does not depend on it.
-  const QSize caption(1, qCeil(QFontMetricsF(QApplication::font("QMenuBar")).height()));
-  const int item =
-      style->sizeFromContents(QStyle::CT_MenuBarItem, &option, caption, nullptr).height();
+  int item = 0;
+  for (const MenuDefinition& menu : menus) {
+    if (!menu.in_menu_bar) continue;
+    option.text = ToQString(menu.caption);
+    item = std::max(
+        item, style->sizeFromContents(QStyle::CT_MenuBarItem, &option, caption, nullptr).height());
+  }
+  if (item == 0) return 0;
   const int margin = style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, nullptr) +
                      style->pixelMetric(QStyle::PM_MenuBarVMargin, nullptr, nullptr);
   option.state = QStyle::State_None;
+  option.text.clear();
   return style->sizeFromContents(QStyle::CT_MenuBar, &option, QSize(0, item + 2 * margin), nullptr)
       .height();
 }
