@@ -1,5 +1,6 @@
 #include "frontends/qt/form_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
@@ -13,9 +14,12 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
+#include <QtMath>
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -85,10 +89,43 @@ std::vector<Text> DraggedFiles(const QMimeData* data) {
   return items;
 }
 
+// The height the toolkit's menu bar takes for these menus, worked out as it works it out but
+// from the font's line height alone: measuring the captions would shape their text, which
+// costs a window that waits hidden more than all else its menu bar does. The made menu bar
+// has the last word.
+int LikelyMenuBarHeight(std::span<const MenuDefinition> menus) {
+  const QStyle* style = QApplication::style();
+  const QFont font = QApplication::font("QMenuBar");
+  // Any width: the height does not depend on it.
+  const QSize caption(1, qCeil(QFontMetricsF(font).height()));
+  QStyleOptionMenuItem option;
+  option.palette = QApplication::palette("QMenuBar");
+  option.fontMetrics = QFontMetrics(font);
+  option.direction = QGuiApplication::layoutDirection();
+  option.state = QStyle::State_Enabled;
+  option.menuItemType = QStyleOptionMenuItem::Normal;
+  option.checkType = QStyleOptionMenuItem::NotCheckable;
+  int item = 0;
+  for (const MenuDefinition& menu : menus) {
+    if (!menu.in_menu_bar) continue;
+    option.text = ToQString(menu.caption);
+    item = std::max(
+        item, style->sizeFromContents(QStyle::CT_MenuBarItem, &option, caption, nullptr).height());
+  }
+  if (item == 0) return 0;
+  const int margin = style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, nullptr) +
+                     style->pixelMetric(QStyle::PM_MenuBarVMargin, nullptr, nullptr);
+  option.state = QStyle::State_None;
+  option.text.clear();
+  return style->sizeFromContents(QStyle::CT_MenuBar, &option, QSize(0, item + 2 * margin), nullptr)
+      .height();
+}
+
 }  // namespace
 
 FormWindow::FormWindow(const WindowLayout& layout, NativeHandle icon_handle, Controls controls)
     : control_definitions_(layout.controls),
+      menu_definitions_(layout.menus),
       client_(new ClientArea(ResolveColour(layout.window.back_colour),
                              ArtworkPicture(layout.window.picture), this)),
       icon_handle_(icon_handle) {
@@ -98,12 +135,15 @@ FormWindow::FormWindow(const WindowLayout& layout, NativeHandle icon_handle, Con
   client_->setMouseTracking(true);
   client_->installEventFilter(this);
   BuildMenus(layout);
-  if (controls == Controls::kMade) BuildControls();
-  PlaceWindow(layout.window);
+  PlaceWindow(layout.window, LikelyMenuBarHeight(layout.menus));
+  if (controls == Controls::kMade) MakeControls();
 }
 
 void FormWindow::MakeControls() {
-  if (controls_.empty()) BuildControls();
+  if (controls_made_) return;
+  controls_made_ = true;
+  MakeMenuBar();
+  BuildControls();
 }
 
 void FormWindow::SetEvents(WindowEvents events) {
@@ -113,8 +153,7 @@ void FormWindow::SetEvents(WindowEvents events) {
 
 void FormWindow::BuildMenus(const WindowLayout& layout) {
   for (const MenuDefinition& definition : layout.menus) {
-    QMenu* menu = definition.in_menu_bar ? menuBar()->addMenu(ToQString(definition.caption))
-                                         : new QMenu(ToQString(definition.caption), this);
+    auto* menu = new QMenu(ToQString(definition.caption), this);
     menu->setObjectName(ToQString(definition.name));
     menus_[definition.id] = menu;
   }
@@ -127,6 +166,22 @@ void FormWindow::BuildMenus(const WindowLayout& layout) {
     });
     menu_items_[definition.id] = action;
   }
+}
+
+void FormWindow::MakeMenuBar() {
+  if (menu_bar_made_) return;
+  menu_bar_made_ = true;
+  for (const MenuDefinition& definition : menu_definitions_) {
+    if (!definition.in_menu_bar) continue;
+    QMenu* menu = menus_.at(definition.id);
+    // Owned by the menu bar, as the menus it makes itself are.
+    menu->setParent(menuBar(), menu->windowFlags());
+    menuBar()->addMenu(menu);
+  }
+  // Where the desktop shows the window's menus outside it (a global menu) the menu bar takes
+  // no room at all.
+  const int height = menuWidget() == nullptr ? 0 : menuWidget()->sizeHint().height();
+  if (height != menu_bar_height_) SetMenuBarRoom(height);
 }
 
 void FormWindow::BuildControls() {
@@ -209,7 +264,7 @@ QWidget* FormWindow::CreateControl(const ControlDefinition& definition, QWidget*
   return control;
 }
 
-void FormWindow::PlaceWindow(const WindowDefinition& window) {
+void FormWindow::PlaceWindow(const WindowDefinition& window, int menu_bar_height) {
   setWindowTitle(ToQString(window.caption));
   Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -217,12 +272,22 @@ void FormWindow::PlaceWindow(const WindowDefinition& window) {
   setWindowFlags(flags);
   // The definition places the client area, whatever frame the desktop puts around it; a
   // menu bar stands above it.
-  const int menu_height = menus_.empty() ? 0 : menuBar()->sizeHint().height();
-  const QSize client(Pixels(window.client_width), Pixels(window.client_height));
-  client_->setFixedSize(client);
-  setFixedSize(client.width(), client.height() + menu_height);
-  setGeometry(
-      QRect(QPoint(Pixels(window.client_left), Pixels(window.client_top) - menu_height), size()));
+  client_->setFixedSize(Pixels(window.client_width), Pixels(window.client_height));
+  client_place_ = QPoint(Pixels(window.client_left), Pixels(window.client_top));
+  SetMenuBarRoom(menu_bar_height);
+}
+
+void FormWindow::SetMenuBarRoom(int height) {
+  menu_bar_height_ = height;
+  setFixedSize(client_->width(), client_->height() + height);
+  // The client area stays at the definition's place, but for what the handlers have placed.
+  if (top_set_) return;
+  const int top = client_place_.y() - height;
+  if (left_set_) {
+    MoveOuterCorner(QPoint(OuterGeometry().x(), top));
+  } else {
+    setGeometry(QRect(QPoint(client_place_.x(), top), size()));
+  }
 }
 
 void FormWindow::MoveOuterCorner(QPoint corner) {
@@ -270,6 +335,7 @@ QRect FormWindow::OuterGeometry() const {
 }
 
 float FormWindow::Top() {
+  MakeMenuBar();
   return static_cast<float>(OuterGeometry().y()) * kTwipsPerDeviceIndependentPixel;
 }
 
@@ -278,11 +344,13 @@ float FormWindow::Left() {
 }
 
 void FormWindow::SetTop(float twips) {
+  top_set_ = true;
   MoveOuterCorner(
       QPoint(OuterGeometry().x(), TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel)));
 }
 
 void FormWindow::SetLeft(float twips) {
+  left_set_ = true;
   MoveOuterCorner(
       QPoint(TwipsToPixels(twips, kTwipsPerDeviceIndependentPixel), OuterGeometry().y()));
 }
@@ -292,6 +360,7 @@ float FormWindow::Width() {
 }
 
 float FormWindow::Height() {
+  MakeMenuBar();
   return static_cast<float>(OuterGeometry().height()) * kTwipsPerDeviceIndependentPixel;
 }
 
@@ -404,7 +473,9 @@ bool FormWindow::TakeKey(QObject* watched, const QEvent& event) {
       focusNextPrevChild(false);
       return true;
     case KeyEffect::kOpenMenuBar:
-      if (!menus_.empty()) menuBar()->setActiveAction(menuBar()->actions().front());
+      if (auto* bar = qobject_cast<QMenuBar*>(menuWidget())) {
+        bar->setActiveAction(bar->actions().front());
+      }
       return true;
     case KeyEffect::kKeptFromControls:
       return true;

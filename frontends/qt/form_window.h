@@ -18,14 +18,15 @@ namespace quillpad::qt {
 // reports user events, deciding nothing itself.
 class FormWindow : public QMainWindow, public Window {
  public:
-  // Whether the window's controls come with it or only from MakeControls; its menus, size and
-  // place come with it either way.
+  // Whether the window's controls and menu bar come with it or only from MakeControls; its
+  // menus, size and place come with it either way.
   enum class Controls { kMade, kLater };
 
   FormWindow(const WindowLayout& layout, NativeHandle icon_handle,
              Controls controls = Controls::kMade);
 
-  // Makes the controls the window was built without, as they would have come with it.
+  // Makes the controls and menu bar the window was built without, as they would have come
+  // with it.
   void MakeControls();
 
   void SetEvents(WindowEvents events);
@@ -72,8 +73,13 @@ class FormWindow : public QMainWindow, public Window {
 
  private:
   void BuildMenus(const WindowLayout& layout);
+  // The window's outer place and height are the made menu bar's: it is made when they are
+  // first read, if the controls have not come yet.
+  void MakeMenuBar();
   void BuildControls();
-  void PlaceWindow(const WindowDefinition& window);
+  void PlaceWindow(const WindowDefinition& window, int menu_bar_height);
+  // Gives the window room above the client area for a menu bar this high.
+  void SetMenuBarRoom(int height);
   void MoveOuterCorner(QPoint corner);
   // The frame's place and size on the screen, as the desktop last told them.
   QRect OuterGeometry() const;
@@ -84,7 +90,17 @@ class FormWindow : public QMainWindow, public Window {
   bool TakeFileDrop(QEvent& event);
 
   std::span<const ControlDefinition> control_definitions_;
+  std::span<const MenuDefinition> menu_definitions_;
   ClientArea* client_ = nullptr;
+  bool controls_made_ = false;
+  bool menu_bar_made_ = false;
+  // Where the definition puts the client area, and which of its outer corner's coordinates
+  // the handlers have set since.
+  QPoint client_place_;
+  bool top_set_ = false;
+  bool left_set_ = false;
+  // The menu bar's height the window has room for.
+  int menu_bar_height_ = 0;
   NativeHandle icon_handle_;
   bool pinned_ = false;
   WindowEvents events_;

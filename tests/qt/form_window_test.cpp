@@ -53,6 +53,17 @@ TEST_F(FormWindowTest, TheClientAreaStartsAtItsInitialPlaceBelowTheMenuBar) {
   EXPECT_EQ(window.Left(), 491 * 15.0f);
 }
 
+TEST(FormWindowMadeLater, StandsAsLargeAndWhereAWindowMadeWholeStandsBeforeAndAfter) {
+  const WindowLayout layout{kForm1Window, kForm1Controls, kForm1Menus, kForm1MenuItems};
+  FormWindow whole{layout, 1};
+  FormWindow later{layout, 1, FormWindow::Controls::kLater};
+  EXPECT_EQ(later.menuWidget(), nullptr);
+  EXPECT_EQ(later.geometry(), whole.geometry());
+  later.MakeControls();
+  EXPECT_EQ(later.geometry(), whole.geometry());
+  EXPECT_EQ(later.menuBar()->sizeHint(), whole.menuBar()->sizeHint());
+}
+
 TEST_F(FormWindowTest, CaptionsAreShownCharacterForCharacter) {
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Quillpad v2"));
   EXPECT_EQ(static_cast<QLabel*>(Widget(Form1Control::Label5))->text(),
