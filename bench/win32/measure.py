@@ -1,7 +1,8 @@
 """Quillpad.exe beside a bare Win32 tray program, both under Wine, in one run: start-up to
 the icon docked, and memory after 2 s idle in the tray. Prints a Markdown table.
 
-usage: measure.py --quillpad EXE --bare EXE [--rounds N]   (WINEPREFIX, QUILLPAD_WINE set)
+usage: measure.py --quillpad EXE --bare EXE [--rounds N] [--out FILE]
+       (WINEPREFIX, QUILLPAD_WINE set; the table also goes to FILE when given)
 
 Each program starts fresh, rounds interleaved, on its own Xvfb display with trayer, its Wine
 prefix's server and shell already running (started by a first program that is then ended),
@@ -57,6 +58,7 @@ def main():
     parser.add_argument("--quillpad", required=True)
     parser.add_argument("--bare", required=True)
     parser.add_argument("--rounds", type=int, default=7)
+    parser.add_argument("--out")
     args = parser.parse_args()
     programs = {"Quillpad.exe": args.quillpad, "bare tray program": args.bare}
     results = {name: [] for name in programs}
@@ -66,14 +68,21 @@ def main():
     medians = {name: {key: statistics.median(r[key] for r in rounds) for key in rounds[0]}
                for name, rounds in results.items()}
     bare = medians["bare tray program"]
-    print(f"Medians of {args.rounds} interleaved rounds.\n")
-    print("| Program | Start-up to docked, ms | Processor ms | Idle RSS, MiB | Idle PSS, MiB |")
-    print("|---|---|---|---|---|")
+    lines = [f"Medians of {args.rounds} interleaved rounds, load average "
+             f"{os.getloadavg()[0]:.1f} at the end.", "",
+             "| Program | Start-up to docked, ms | Processor ms | Idle RSS, MiB | Idle PSS, MiB |",
+             "|---|---|---|---|---|"]
     for name, m in medians.items():
-        print(f"| {name} | {m['startup_ms']:.0f} ({m['startup_ms'] / bare['startup_ms']:.2f} ×) "
-              f"| {m['startup_cpu_ms']:.1f} | {m['rss_kib'] / 1024:.2f} "
-              f"({m['rss_kib'] / bare['rss_kib']:.2f} ×) | {m['pss_kib'] / 1024:.2f} "
-              f"({m['pss_kib'] / bare['pss_kib']:.2f} ×) |")
+        lines.append(
+            f"| {name} | {m['startup_ms']:.0f} ({m['startup_ms'] / bare['startup_ms']:.2f} ×) "
+            f"| {m['startup_cpu_ms']:.1f} ({m['startup_cpu_ms'] / bare['startup_cpu_ms']:.2f} ×) "
+            f"| {m['rss_kib'] / 1024:.2f} ({m['rss_kib'] / bare['rss_kib']:.2f} ×) "
+            f"| {m['pss_kib'] / 1024:.2f} ({m['pss_kib'] / bare['pss_kib']:.2f} ×) |")
+    table = "\n".join(lines) + "\n"
+    print(table, end="")
+    if args.out:
+        with open(args.out, "w") as f:
+            f.write(table)
 
 
 if __name__ == "__main__":
