@@ -25,8 +25,9 @@ TEST_PACKAGES=(xvfb trayer xdotool xclip dbus dbus-bin x11-utils python3 python3
                libwayland-dev plasma-wayland-protocols)
 # Quillpad.exe: cross-compiled for 32-bit Windows and run under Wine, which needs the i386
 # architecture; 64-bit Wine and compiler stand in where the kernel cannot run 32-bit code.
+# Wine's own fonts give its dialog font the Tahoma that Windows programs are drawn in.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix googletest file wine wine32:i386
-                  wine64 g++-mingw-w64-x86-64-posix)
+                  wine64 g++-mingw-w64-x86-64-posix fonts-wine)
 # The benchmark's timing library, chart and the two programs it measures Quillpad against.
 BENCH_PACKAGES=(libbenchmark-dev gnuplot-nox keepassxc copyq)
 
