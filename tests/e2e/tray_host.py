@@ -41,8 +41,9 @@ SNI_WATCHER = ("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher",
                "org.kde.StatusNotifierWatcher")
 TRAYER_ARGS = ["--edge", "top", "--align", "right", "--widthtype", "pixel",
                "--width", "200", "--height", "24"]
-# A right-click within moments of the icon docking after a hide can open the menu and
-# close it again at once while the program settles its focus; no person clicks so fast.
+# Within moments of the icon docking, a right-click can open the menu and close it again
+# at once while the program settles its focus, and a panel still placing a new icon can
+# take the first click of a double-click elsewhere; no person clicks so fast.
 ICON_SETTLE = 0.5
 
 
@@ -121,10 +122,12 @@ class TrayHost:
         (the panel's only item)."""
         if self.tray == SNI_PANEL:
             plugin = self._panel_plugin_window()
-            return [plugin] if plugin is not None and self.sni_items() else []
-        panel = self.panel()
-        icons = [w for w in self._descendants(panel) if self.window_name(w) == self.app_name
-                 and self.is_mapped(w)] if panel else []
+            icons = [plugin] if plugin is not None and self.sni_items() else []
+        else:
+            panel = self.panel()
+            icons = [w for w in self._descendants(panel)
+                     if self.window_name(w) == self.app_name and self.is_mapped(w)
+                     ] if panel else []
         now = time.monotonic()
         self._icons_seen = {w.id: self._icons_seen.get(w.id, now) for w in icons}
         return icons
@@ -137,7 +140,9 @@ class TrayHost:
         wait_until(lambda: not self.tray_icons(), timeout, what="the tray icon to go")
 
     def double_click_tray_icon(self):
-        self.move_onto(self.tray_icon())
+        icon = self.tray_icon()
+        self._let_icon_settle(icon)
+        self.move_onto(icon)
         self.xdotool("click", "--repeat", 2, "--delay", 80, 1)
 
     def right_click_tray_icon(self):
