@@ -232,10 +232,17 @@ class XSession:
     # ---- the clipboard ----------------------------------------------------
 
     def clipboard_text(self):
-        """The clipboard's text as another program pastes it; None when it offers none."""
-        result = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
-                                env=self.environment(), capture_output=True,
-                                timeout=DEFAULT_TIMEOUT)
+        """The clipboard's text as another program pastes it; None when it offers none.
+
+        A request the owner never answers (seen under Wine, once in several runs, as the
+        program took the clipboard anew) leaves xclip waiting for good: such a read counts
+        as no text, so that a wait for the text asks again."""
+        try:
+            result = subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                    env=self.environment(), capture_output=True,
+                                    timeout=DEFAULT_TIMEOUT / 2)
+        except subprocess.TimeoutExpired:
+            return None
         return result.stdout.decode("utf-8", "replace") if result.returncode == 0 else None
 
     def put_on_clipboard(self, text):
